@@ -1,0 +1,55 @@
+#pragma once
+// CIniDatei: the settings-file class. Loads a whole settings file ("[SECTION]" lines and "key=value"
+// lines, CR LF, CP1252) into memory, finds and replaces lines by plain text search and writes the whole
+// text back. Files are kept open only for one sequence of open, read, get/set, save, close.
+
+#include <string>
+#include <string_view>
+
+#include "ui/messages.h"
+
+namespace tellmark::config {
+
+// Result codes besides 1 (success) and 0 (failure).
+inline constexpr int kIniNotOpen = 32;
+inline constexpr int kIniBlankPath = 64;
+inline constexpr int kIniSetDone = 3000;
+
+class CIniDatei {
+public:
+    explicit CIniDatei(ui::Messages& messages);
+    virtual ~CIniDatei();
+    CIniDatei(const CIniDatei&) = delete;
+    CIniDatei& operator=(const CIniDatei&) = delete;
+
+    void setPath(const std::string& path);
+    const std::string& path() const { return path_; }
+
+    // 1 open; 0 failed; 64 blank path; else the probe code (4 locked, 16 disk full, 0 other).
+    // Creates a missing file with the comment line first. Reads the whole file on success.
+    int open(bool exclusive = false);
+    // 1; 0 on a read error; 32 when not open.
+    int readAll();
+    // 1 found; 0 not found (value empty). The key may be found in a later section too.
+    int get(std::string_view section, std::string_view key, std::string& value) const;
+    // 3000; 0 when section or key is empty. Changes only the text in memory.
+    int set(std::string_view section, std::string_view key, std::string_view value);
+    // 1; 0 on a write error; 32 when not open. Writes the text and cuts the file to its length.
+    int save();
+    void close();
+    bool isOpen() const;
+
+    // The file's text as held in memory.
+    const std::string& text() const { return text_; }
+
+protected:
+    ui::Messages& messages_;
+
+private:
+    struct Impl;
+    std::string path_;
+    std::string text_;
+    Impl* impl_;
+};
+
+}  // namespace tellmark::config

@@ -1,0 +1,196 @@
+#include "platform/file.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+namespace tellmark::platform {
+
+File::~File() { close(); }
+
+File::File(File&& other) noexcept
+    : fd_(std::exchange(other.fd_, -1)), error_(other.error_), path_(std::move(other.path_)) {}
+
+File& File::operator=(File&& other) noexcept {
+    if (this != &other) {
+        close();
+        fd_ = std::exchange(other.fd_, -1);
+        error_ = other.error_;
+        path_ = std::move(other.path_);
+    }
+    return *this;
+}
+
+bool File::openWith(const std::string& path, int flags, int lockOp) {
+    close();
+    path_ = path;
+    int fd = ::open(path.c_str(), flags | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        error_ = errno;
+        return false;
+    }
+    struct stat st;
+    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+        error_ = EISDIR;
+        ::close(fd);
+        return false;
+    }
+    if (::flock(fd, lockOp | LOCK_NB) != 0) {
+        error_ = errno == EWOULDBLOCK ? EWOULDBLOCK : errno;
+        ::close(fd);
+        return false;
+    }
+    fd_ = fd;
+    error_ = 0;
+    return true;
+}
+
+bool File::open(const std::string& path, Share share) {
+    switch (share) {
+    case Share::Shared: return openWith(path, O_RDWR, LOCK_SH);
+    case Share::DenyWrite: return openWith(path, O_RDWR, LOCK_EX);
+    case Share::Exclusive: return openWith(path, O_RDONLY, LOCK_EX);
+    }
+    return false;
+}
+
+bool File::create(const std::string& path) {
+    // Cut only once the lock is held, so a file another copy holds open is never emptied.
+    if (!openWith(path, O_RDWR | O_CREAT, LOCK_EX)) return false;
+    if (!truncate(0)) {
+        close();
+        return false;
+    }
+    return true;
+}
+
+void File::close() {
+    if (fd_ >= 0) {
+        ::close(fd_);  // releases the lock
+        fd_ = -1;
+    }
+}
+
+std::int64_t File::readAt(std::int64_t pos, void* buffer, std::size_t n) {
+    if (fd_ < 0) {
+        error_ = EBADF;
+        return -1;
+    }
+    std::size_t done = 0;
+    auto* out = static_cast<char*>(buffer);
+    while (done < n) {
+        ssize_t r = ::pread(fd_, out + done, n - done, static_cast<off_t>(pos + done));
+        if (r < 0) {
+            if (errno == EINTR) continue;
+            error_ = errno;
+            return -1;
+        }
+        if (r == 0) break;
+        done += static_cast<std::size_t>(r);
+    }
+    return static_cast<std::int64_t>(done);
+}
+
+bool File::readExact(std::int64_t pos, void* buffer, std::size_t n) {
+    std::int64_t r = readAt(pos, buffer, n);
+    if (r < 0) return false;
+    if (static_cast<std::size_t>(r) != n) {
+        error_ = EIO;
+        return false;
+    }
+    return true;
+}
+
+bool File::writeAt(std::int64_t pos, const void* data, std::size_t n) {
+    if (fd_ < 0) {
+        error_ = EBADF;
+        return false;
+    }
+    std::size_t done = 0;
+    auto* in = static_cast<const char*>(data);
+    while (done < n) {
+        ssize_t w = ::pwrite(fd_, in + done, n - done, static_cast<off_t>(pos + done));
+        if (w < 0) {
+            if (errno == EINTR) continue;
+            error_ = errno;
+            return false;
+        }
+        if (w == 0) {
+            error_ = ENOSPC;
+            return false;
+        }
+        done += static_cast<std::size_t>(w);
+    }
+    return true;
+}
+
+bool File::append(const void* data, std::size_t n) {
+    std::int64_t len = length();
+    if (len < 0) return false;
+    return writeAt(len, data, n);
+}
+
+bool File::truncate(std::int64_t length) {
+    if (fd_ < 0) {
+        error_ = EBADF;
+        return false;
+    }
+    if (::ftruncate(fd_, static_cast<off_t>(length)) != 0) {
+        error_ = errno;
+        return false;
+    }
+    return true;
+}
+
+std::int64_t File::length() const {
+    if (fd_ < 0) return -1;
+    struct stat st;
+    if (::fstat(fd_, &st) != 0) return -1;
+    return static_cast<std::int64_t>(st.st_size);
+}
+
+bool File::flush() {
+    if (fd_ < 0) return false;
+    if (::fdatasync(fd_) != 0) {
+        error_ = errno;
+        return false;
+    }
+    return true;
+}
+
+int probeFile(const std::string& path) {
+    File f;
+    if (f.open(path, Share::Shared)) return kProbePresent;
+    switch (f.lastError()) {
+    case ENOENT:
+    case ENOTDIR: return kProbeMissing;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case ETXTBSY:
+    case EWOULDBLOCK: return kProbeLocked;
+    case ENOSPC:
+    case EDQUOT: return kProbeDiskFull;
+    default: return kProbeOther;
+    }
+}
+
+bool readWholeFile(const std::string& path, std::string& out) {
+    File f;
+    if (!f.open(path, Share::Shared) && !f.open(path, Share::Exclusive)) return false;
+    std::int64_t len = f.length();
+    if (len < 0) return false;
+    out.assign(static_cast<std::size_t>(len), '\0');
+    return f.readExact(0, out.data(), out.size());
+}
+
+bool writeWholeFile(const std::string& path, const std::string& data) {
+    File f;
+    if (!f.create(path)) return false;
+    return f.writeAt(0, data.data(), data.size());
+}
+
+}  // namespace tellmark::platform

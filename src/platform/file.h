@@ -1,0 +1,74 @@
+#pragma once
+// Files with the program's share modes. "Writing denied to others" is an exclusive, non-blocking advisory
+// lock (flock) held while the file is open, so a second copy of the program - desktop or command line -
+// sees an open booking circle as locked. Shared opens take a shared lock, so they too are refused while
+// another holder denies writing, as the share modes would refuse them.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace tellmark::platform {
+
+enum class Share {
+    Shared,      // reading and writing, others may open too (settings files)
+    DenyWrite,   // reading and writing, writing denied to others (data files of an open circle)
+    Exclusive,   // reading, nobody else may open
+};
+
+class File {
+public:
+    File() = default;
+    ~File();
+    File(const File&) = delete;
+    File& operator=(const File&) = delete;
+    File(File&& other) noexcept;
+    File& operator=(File&& other) noexcept;
+
+    // Opens an existing file. Exclusive opens for reading only; the others for reading and writing.
+    bool open(const std::string& path, Share share);
+    // Creates the file or cuts it to length 0, for writing and reading, shared.
+    bool create(const std::string& path);
+    void close();
+    bool isOpen() const { return fd_ >= 0; }
+    const std::string& path() const { return path_; }
+
+    // Reads up to n bytes at pos; returns the count read (0 at the end) or -1 on error.
+    std::int64_t readAt(std::int64_t pos, void* buffer, std::size_t n);
+    // Reads exactly n bytes or fails.
+    bool readExact(std::int64_t pos, void* buffer, std::size_t n);
+    // Writes all n bytes at pos or fails (lastError() tells why, ENOSPC for a full disk).
+    bool writeAt(std::int64_t pos, const void* data, std::size_t n);
+    bool append(const void* data, std::size_t n);
+    bool truncate(std::int64_t length);
+    // Length in bytes, -1 on error.
+    std::int64_t length() const;
+    bool flush();
+
+    // errno of the last failed call.
+    int lastError() const { return error_; }
+
+private:
+    bool openWith(const std::string& path, int flags, int lockOp);
+    int fd_ = -1;
+    int error_ = 0;
+    std::string path_;
+};
+
+// Probe codes: what opening a file for reading and writing would meet.
+enum ProbeCode : int {
+    kProbeOther = 0,
+    kProbePresent = 1,
+    kProbeMissing = 2,
+    kProbeLocked = 4,  // open elsewhere with writing denied, or write-protected
+    kProbeDiskFull = 16,
+};
+
+// Opens the file for reading and writing and closes it again at once.
+int probeFile(const std::string& path);
+
+// Whole-file helpers for files that are not kept open (hand-over files, templates, backups).
+bool readWholeFile(const std::string& path, std::string& out);
+bool writeWholeFile(const std::string& path, const std::string& data);
+
+}  // namespace tellmark::platform
