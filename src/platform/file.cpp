@@ -39,7 +39,7 @@ bool File::openWith(const std::string& path, int flags, int lockOp) {
         return false;
     }
     if (::flock(fd, lockOp | LOCK_NB) != 0) {
-        error_ = errno == EWOULDBLOCK ? EWOULDBLOCK : errno;
+        error_ = errno;
         ::close(fd);
         return false;
     }
@@ -58,14 +58,22 @@ bool File::open(const std::string& path, Share share) {
 }
 
 bool File::create(const std::string& path) {
-    // Cut only once the lock is held, so a file another copy holds open is never emptied.
+    // Cut only while the exclusive lock is held, so a file another holder has open is never emptied.
     if (!openWith(path, O_RDWR | O_CREAT, LOCK_EX)) return false;
     if (!truncate(0)) {
         close();
         return false;
     }
+    // Then keep it shared: a print or work file is read back while its writer still holds it open.
+    if (::flock(fd_, LOCK_SH | LOCK_NB) != 0) {
+        error_ = errno;
+        close();
+        return false;
+    }
     return true;
 }
+
+bool File::openForReading(const std::string& path) { return openWith(path, O_RDONLY, LOCK_SH); }
 
 void File::close() {
     if (fd_ >= 0) {
@@ -128,6 +136,10 @@ bool File::writeAt(std::int64_t pos, const void* data, std::size_t n) {
 }
 
 bool File::append(const void* data, std::size_t n) {
+    if (fd_ < 0) {
+        error_ = EBADF;
+        return false;
+    }
     std::int64_t len = length();
     if (len < 0) return false;
     return writeAt(len, data, n);
@@ -180,7 +192,7 @@ int probeFile(const std::string& path) {
 
 bool readWholeFile(const std::string& path, std::string& out) {
     File f;
-    if (!f.open(path, Share::Shared) && !f.open(path, Share::Exclusive)) return false;
+    if (!f.openForReading(path)) return false;
     std::int64_t len = f.length();
     if (len < 0) return false;
     out.assign(static_cast<std::size_t>(len), '\0');

@@ -27,8 +27,11 @@ public:
 
     // Opens an existing file. Exclusive opens for reading only; the others for reading and writing.
     bool open(const std::string& path, Share share);
-    // Creates the file or cuts it to length 0, for writing and reading, shared.
+    // Creates the file or cuts it to length 0, for writing and reading, shared. Fails, leaving the file
+    // as it is, while another holder has it open.
     bool create(const std::string& path);
+    // Opens an existing file for reading only, shared: works on write-protected files too.
+    bool openForReading(const std::string& path);
     void close();
     bool isOpen() const { return fd_ >= 0; }
     const std::string& path() const { return path_; }
