@@ -1,10 +1,61 @@
+// tellmark-cli: every command of the program for scripts and terminals.
+
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <exception>
+#include <string>
+#include <unistd.h>
+
+#include "cli/arguments.h"
+#include "cli/commands.h"
+
+namespace {
+
+const char* const kUsage =
+    "usage: tellmark-cli [-C DIR] COMMAND ...\n"
+    "  init                                   create tellmark.ini with its defaults\n"
+    "  config get KEY | config set KEY VALUE  one key of [TELLMARK]\n"
+    "  circle create N --name T --year Y [--first-month M] [--chart 03|04] [--vat J|N]\n"
+    "                  [--cash-basis J|N] [--currency EUR] [--auto-doc NUMBER] [--chart-from M]\n"
+    "  circle list                            the existing booking circles\n"
+    "  circle show -k N                       title and settings of a booking circle\n";
+
+}  // namespace
 
 int main(int argc, char** argv) {
-    (void)argv;
-    if (argc < 2) {
-        std::fputs("usage: tellmark-cli [-C DIR] COMMAND ...\n", stderr);
-        return 2;
+    using namespace tellmark::cli;
+    Words words(argv + 1, argv + argc);
+    std::size_t pos = 0;
+    if (pos < words.size() && words[pos] == "-C") {
+        if (pos + 1 >= words.size()) {
+            std::fputs(kUsage, stderr);
+            return 2;
+        }
+        const std::string& dir = words[pos + 1];
+        if (::chdir(dir.c_str()) != 0) {
+            std::fprintf(stderr, "tellmark-cli: cannot change to %s: %s\n", dir.c_str(), std::strerror(errno));
+            return 1;
+        }
+        pos += 2;
     }
-    return 2;
+    if (pos >= words.size() || words[pos] == "--help" || words[pos] == "-h") {
+        std::fputs(kUsage, pos >= words.size() ? stderr : stdout);
+        return pos >= words.size() ? 2 : 0;
+    }
+    std::string command = words[pos];
+    Words rest(words.begin() + static_cast<long>(pos) + 1, words.end());
+    Context ctx;
+    try {
+        if (command == "init") return runInit(ctx, rest);
+        if (command == "config") return runConfig(ctx, rest);
+        if (command == "circle") return runCircle(ctx, rest);
+        throw UsageError("unknown command " + command);
+    } catch (const UsageError& e) {
+        std::fprintf(stderr, "tellmark-cli: %s\n%s", e.what(), kUsage);
+        return 2;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "tellmark-cli: %s\n", e.what());
+        return 1;
+    }
 }

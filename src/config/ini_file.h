@@ -2,10 +2,14 @@
 // CIniDatei: the settings-file class. Loads a whole settings file ("[SECTION]" lines and "key=value"
 // lines, CR LF, CP1252) into memory, finds and replaces lines by plain text search and writes the whole
 // text back. Files are kept open only for one sequence of open, read, get/set, save, close.
+//
+// The text is held in a growing string: a file longer than 2047 bytes is read, changed and saved whole,
+// never cut and never overrun.
 
 #include <string>
 #include <string_view>
 
+#include "platform/file.h"
 #include "ui/messages.h"
 
 namespace tellmark::config {
@@ -14,6 +18,11 @@ namespace tellmark::config {
 inline constexpr int kIniNotOpen = 32;
 inline constexpr int kIniBlankPath = 64;
 inline constexpr int kIniSetDone = 3000;
+
+// Values are read up to this many characters.
+inline constexpr std::size_t kIniMaxValue = 128;
+// Longest path taken by setPath.
+inline constexpr std::size_t kIniMaxPath = 259;
 
 class CIniDatei {
 public:
@@ -27,6 +36,7 @@ public:
 
     // 1 open; 0 failed; 64 blank path; else the probe code (4 locked, 16 disk full, 0 other).
     // Creates a missing file with the comment line first. Reads the whole file on success.
+    // Exclusive opens for reading only, nobody else may open the file meanwhile.
     int open(bool exclusive = false);
     // 1; 0 on a read error; 32 when not open.
     int readAll();
@@ -37,7 +47,7 @@ public:
     // 1; 0 on a write error; 32 when not open. Writes the text and cuts the file to its length.
     int save();
     void close();
-    bool isOpen() const;
+    bool isOpen() const { return file_.isOpen(); }
 
     // The file's text as held in memory.
     const std::string& text() const { return text_; }
@@ -46,10 +56,13 @@ protected:
     ui::Messages& messages_;
 
 private:
-    struct Impl;
+    void report(std::string_view templ) const;
+
     std::string path_;
     std::string text_;
-    Impl* impl_;
+    platform::File file_;
+    // False after a failed read: the text is not the file's, so saving it would lose lines.
+    bool textComplete_ = true;
 };
 
 }  // namespace tellmark::config

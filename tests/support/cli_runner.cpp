@@ -8,6 +8,8 @@
 
 #include "support/temp_dir.h"
 
+extern char** environ;
+
 namespace tellmark::testing {
 
 CliResult runCli(const std::string& dir, const std::vector<std::string>& args) {
@@ -26,7 +28,6 @@ CliResult runCli(const std::string& dir, const std::vector<std::string>& args) {
     posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     pid_t pid;
     CliResult result;
-    extern char** environ;
     if (posix_spawn(&pid, cargv[0], &actions, nullptr, cargv.data(), environ) == 0) {
         int status = 0;
         waitpid(pid, &status, 0);

@@ -1,0 +1,115 @@
+// circle create, circle list, circle show.
+
+#include <string>
+
+#include "circles/circle_fields.h"
+#include "circles/circle_list.h"
+#include "circles/circle_settings_file.h"
+#include "circles/circle_title.h"
+#include "cli/arguments.h"
+#include "cli/circle_access.h"
+#include "cli/commands.h"
+#include "config/file_names.h"
+#include "resources/format.h"
+#include "resources/texts_common.h"
+#include "resources/texts_document.h"
+
+namespace tellmark::cli {
+
+namespace {
+
+bool yesNoOption(const Arguments& args, const std::string& name, bool fallback) {
+    auto v = args.value(name);
+    if (!v) return fallback;
+    if (*v == "J" || *v == "j") return true;
+    if (*v == "N" || *v == "n") return false;
+    throw UsageError("option " + name + " takes J or N");
+}
+
+bool allDigits(const std::string& s) {
+    if (s.empty()) return false;
+    for (char c : s)
+        if (c < '0' || c > '9') return false;
+    return true;
+}
+
+int circleCreate(Context& ctx, const Arguments& args) {
+    args.expectPositionals(2, 2);
+    int number = requireCircleNumber(ctx, args.positional(1, "booking circle number"));
+    if (number < 1) return 1;
+
+    circles::CircleCreateFields fields;
+    fields.name = circles::nameFieldRule(fromTerminal(args.required("--name")));
+    fields.year = args.required("--year");
+    if (!allDigits(fields.year) || fields.year.size() > circles::kYearFieldLength)
+        throw UsageError("--year takes four digits, e.g. 2009 or 0809");
+    if (auto m = args.intValue("--first-month")) {
+        if (*m < 1 || *m > 12) throw UsageError("--first-month takes 1 to 12");
+        fields.firstMonth = format("%02i", *m);
+    }
+    if (auto chart = args.value("--chart")) {
+        fields.chart = circles::chartFieldRule(*chart, ctx.messages);
+        if (fields.chart != *chart && !(*chart == "3" || *chart == "4")) return 1;
+    }
+    fields.vat = yesNoOption(args, "--vat", true);
+    fields.cashBasis = yesNoOption(args, "--cash-basis", true);
+    if (auto currency = args.value("--currency")) fields.currency = circles::currencyFieldRule(fromTerminal(*currency));
+    if (auto doc = args.value("--auto-doc")) {
+        if (!allDigits(*doc) || doc->size() > circles::kDocumentNumberLength)
+            throw UsageError("--auto-doc takes a number of up to six digits");
+        fields.automaticNumbering = true;
+        fields.nextDocumentNumber = *doc;
+    }
+
+    CircleAccess access(ctx);
+    if (!access.readProgramConfig()) return 1;
+    if (circles::createCircleSettings(access.dataDirectory(), number, fields, ctx.messages) != 1) return 1;
+    return 0;
+}
+
+int circleList(Context& ctx, const Arguments& args) {
+    args.expectPositionals(1, 1);
+    CircleAccess access(ctx);
+    if (!access.readProgramConfig()) return 1;
+    for (const auto& entry : circles::listCircles(access.dataDirectory(), config::kMaxCircles, ctx.messages))
+        printLine(circles::overviewLine(entry));
+    return 0;
+}
+
+int circleShow(Context& ctx, const Arguments& args) {
+    args.expectPositionals(1, 1);
+    int number = requireCircleNumber(ctx, args.required("-k"));
+    if (number < 1) return 1;
+    CircleAccess access(ctx);
+    if (!access.readProgramConfig()) return 1;
+    circles::CIniBK settingsFile(ctx.messages);
+    if (!access.readCircleSettings(number, settingsFile)) return 1;
+    printLine(circles::circleTitle(number, settingsFile.settings()));
+    // The settings as stored, one "key=value" per line; the password stays hidden.
+    const std::string& text = settingsFile.text();
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        std::size_t end = text.find("\r\n", pos);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(pos, end - pos);
+        pos = end + 2;
+        if (line.empty() || line[0] == ';' || line[0] == '[' || line.rfind("BK-Passwort=", 0) == 0) continue;
+        printLine(line);
+    }
+    return 0;
+}
+
+}  // namespace
+
+int runCircle(Context& ctx, const Words& words) {
+    Arguments args(words, {{"--name", true}, {"--year", true}, {"--first-month", true}, {"--chart", true},
+                           {"--vat", true}, {"--cash-basis", true}, {"--currency", true}, {"--auto-doc", true},
+                           {"-k", true}});
+    const std::string& action = args.positional(0, "circle action (create, list or show)");
+    if (action == "create") return circleCreate(ctx, args);
+    if (action == "list") return circleList(ctx, args);
+    if (action == "show") return circleShow(ctx, args);
+    throw UsageError("circle action must be create, list or show");
+}
+
+}  // namespace tellmark::cli

@@ -1,0 +1,22 @@
+#pragma once
+// The subcommands of tellmark-cli. Each returns the exit status: 0 success, 1 failed or refused (its
+// message went to stderr), 2 wrong usage (by throwing UsageError).
+
+#include <string>
+#include <vector>
+
+#include "cli/terminal.h"
+
+namespace tellmark::cli {
+
+struct Context {
+    StderrMessages messages;
+};
+
+using Words = std::vector<std::string>;
+
+int runInit(Context& ctx, const Words& words);
+int runConfig(Context& ctx, const Words& words);
+int runCircle(Context& ctx, const Words& words);
+
+}  // namespace tellmark::cli

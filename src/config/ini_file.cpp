@@ -1,0 +1,151 @@
+#include "config/ini_file.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "config/ini_scramble.h"
+#include "resources/format.h"
+#include "resources/texts_common.h"
+#include "resources/texts_config.h"
+
+namespace tellmark::config {
+
+namespace {
+
+constexpr std::string_view kCrLf = "\r\n";
+
+bool isBlank(const std::string& s) { return s.find_first_not_of(' ') == std::string::npos; }
+
+// A value ends at the line's end; a CR, LF or NUL inside it would start a line of its own.
+std::string_view oneLine(std::string_view value) {
+    return value.substr(0, value.find_first_of(std::string_view("\r\n\0", 3)));
+}
+
+}  // namespace
+
+CIniDatei::CIniDatei(ui::Messages& messages) : messages_(messages) {}
+
+CIniDatei::~CIniDatei() { close(); }
+
+void CIniDatei::setPath(const std::string& path) { path_ = path.substr(0, kIniMaxPath); }
+
+void CIniDatei::report(std::string_view templ) const {
+    messages_.show(format(templ, path_.c_str()), text::kCaptionError, ui::kIconStop);
+}
+
+int CIniDatei::open(bool exclusive) {
+    close();
+    if (isBlank(path_)) return kIniBlankPath;
+    int probe = platform::probeFile(path_);
+    if (probe == platform::kProbeMissing) {
+        platform::File created;
+        if (!created.create(path_) ||
+            !created.writeAt(0, text::kIniCommentLine.data(), text::kIniCommentLine.size())) {
+            report(text::kIniCannotCreate);
+            return 0;
+        }
+    } else if (probe != platform::kProbePresent) {
+        return probe;
+    }
+    if (!file_.open(path_, exclusive ? platform::Share::Exclusive : platform::Share::Shared)) {
+        report(text::kIniCannotOpen);
+        return 0;
+    }
+    if (readAll() != 1) {
+        close();
+        return 0;
+    }
+    return 1;
+}
+
+int CIniDatei::readAll() {
+    text_.clear();
+    if (!file_.isOpen()) {
+        report(text::kIniReadNotOpen);
+        return kIniNotOpen;
+    }
+    textComplete_ = false;
+    std::int64_t length = file_.length();
+    if (length < 0) {
+        report(text::kIniCannotRead);
+        return 0;
+    }
+    text_.resize(static_cast<std::size_t>(length));
+    std::int64_t got = file_.readAt(0, text_.data(), text_.size());
+    if (got < 0) {
+        text_.clear();
+        report(text::kIniCannotRead);
+        return 0;
+    }
+    if (got < length) {
+        text_.resize(static_cast<std::size_t>(got));
+        report(text::kIniReadIncomplete);
+        return 0;
+    }
+    textComplete_ = true;
+    return 1;
+}
+
+int CIniDatei::get(std::string_view section, std::string_view key, std::string& value) const {
+    value.clear();
+    if (section.empty() || key.empty()) return 0;
+    std::size_t at = text_.find(section);
+    if (at == std::string::npos) return 0;
+    std::string needle = std::string(kCrLf) + std::string(key) + "=";
+    at = text_.find(needle, at);
+    if (at == std::string::npos) return 0;
+    std::size_t begin = at + needle.size();
+    std::size_t end = text_.find_first_of("\r\n", begin);
+    if (end == std::string::npos) end = text_.size();
+    std::string_view stored = std::string_view(text_).substr(begin, std::min(end - begin, kIniMaxValue));
+    value = isPasswordKey(key) ? unscramblePassword(stored) : std::string(stored);
+    return 1;
+}
+
+int CIniDatei::set(std::string_view section, std::string_view key, std::string_view value) {
+    if (section.empty() || key.empty()) return 0;
+    value = oneLine(value);
+    std::string line(key);
+    line += '=';
+    line += isPasswordKey(key) ? scramblePassword(value) : std::string(value);
+    line += kCrLf;
+
+    std::size_t from = text_.find(section);
+    if (from == std::string::npos) {
+        from = text_.size();
+        text_ += kCrLf;
+        text_ += section;
+        text_ += kCrLf;
+    }
+    std::string needle = std::string(kCrLf) + std::string(key) + "=";
+    std::size_t at = text_.find(needle, from);
+    if (at != std::string::npos) {
+        std::size_t begin = at + kCrLf.size();
+        std::size_t end = text_.find_first_of("\r\n", begin);
+        if (end == std::string::npos) end = text_.size();
+        else end += text_.compare(end, 2, kCrLf) == 0 ? 2 : 1;
+        text_.replace(begin, end - begin, line);
+    } else {
+        // A last line without its CR LF would swallow the new key.
+        if (!text_.ends_with(kCrLf)) text_ += kCrLf;
+        text_ += line;
+    }
+    return kIniSetDone;
+}
+
+int CIniDatei::save() {
+    if (!file_.isOpen()) {
+        report(text::kIniWriteNotOpen);
+        return kIniNotOpen;
+    }
+    if (!textComplete_ || !file_.writeAt(0, text_.data(), text_.size()) ||
+        !file_.truncate(static_cast<std::int64_t>(text_.size()))) {
+        report(text::kIniCannotWrite);
+        return 0;
+    }
+    return 1;
+}
+
+void CIniDatei::close() { file_.close(); }
+
+}  // namespace tellmark::config

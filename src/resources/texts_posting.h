@@ -1,0 +1,74 @@
+#pragma once
+// Texts of the posting engine: the checks of a booking line, the booking kinds, posting, deleting and
+// changing bookings.
+
+#include <string_view>
+
+#include "resources/cp1252_literal.h"
+
+namespace tellmark::text {
+
+// Checks of a line.
+inline constexpr std::string_view kSameAccountTwice = cp<"Gleiche Kontonummer in Soll und Haben!">();
+inline constexpr std::string_view kAmountTooLarge =
+    cp<"Der eingegebene Betrag %13.2f ist unzulässig.\nDer Betrag ist zu gross !">();
+inline constexpr std::string_view kAmountTooSmall =
+    cp<"Der eingegebene Betrag %13.2f ist unzulässig.\nDer Betrag ist zu klein !">();
+inline constexpr std::string_view kZeroAmount =
+    cp<"Nullbuchungen sind nicht zulässig!\nBitte geben Sie einen Betrag ungleich 0 ein !">();
+inline constexpr std::string_view kNoVatForAccounts =
+    cp<"Bei dieser Kontenkombination ist keine\nMehrwertsteuereingabe zulässig !">();
+inline constexpr std::string_view kVatRateTooLarge =
+    cp<"Die eingegebene Mehrwertsteuer %7.2f ist unzulässig!\nDer Betrag ist zu gross !">();
+inline constexpr std::string_view kVatRateTooSmall =
+    cp<"Die eingegebene Mehrwertsteuer %7.2f ist unzulässig!\nDer Betrag ist zu klein !">();
+inline constexpr std::string_view kBookingNotSaved = cp<"Der Buchungssatz wurde nicht gespeichert !">();
+
+// Booking kinds, as the entry form names them.
+inline constexpr std::string_view kKindNet = cp<"Netto">();
+inline constexpr std::string_view kKindTravelCosts = cp<"Reisekosten">();
+inline constexpr std::string_view kKindDiscount = cp<"Skonto">();
+inline constexpr std::string_view kKindEu = cp<"EU-Buchung">();
+inline constexpr std::string_view kKindReverseCharge = cp<"Kosten §13b">();
+
+// Cash discount.
+inline constexpr std::string_view kNoDiscountForAccounts =
+    cp<"Bei dieser Kontenkombination ist \nkeine Skonto-Verarbeitung zulässig !">();
+inline constexpr std::string_view kDiscountPercentRange = cp<"Skonto von 0.00% bis 9.99% zulässig !">();
+
+// Special accounts created when a second line needs them.
+inline constexpr std::string_view kEuInputVatAccountName = cp<"Vorsteuer EU-Lieferungen">();
+inline constexpr std::string_view kEuOutputVatAccountName = cp<"Mwst. EU-Lieferungen">();
+inline constexpr std::string_view kDiscountGrantedAccountName = cp<"GEWÄHRTE SKONTI">();
+inline constexpr std::string_view kDiscountReceivedAccountName = cp<"ERHALTENE SKONTI">();
+
+// Second lines.
+inline constexpr std::string_view kEuSecondLineFailed =
+    cp<"Fehler in der Saldendatei.\nEU-Buchungssatz konnte nicht gespeichert werden.\n"
+       "Bitte Neuverbuchung/Reorganisation durchführen !">();
+inline constexpr std::string_view kDiscountSecondLineFailed =
+    cp<"Fehler in der Saldendatei.\nSkonto-Buchungssatz konnte nicht gespeichert werden.\n"
+       "Bitte Neuverbuchung/Reorganisation durchführen !">();
+
+// Deleting and changing bookings.
+inline constexpr std::string_view kDeleteBookingQuestion = cp<"Soll dieser Buchungssatz wirklich gelöscht werden?">();
+inline constexpr std::string_view kDeletedNotReversed =
+    cp<"Eine der Kontonummern in der Buchungszeile war fehlerhaft!\nDer Buchungssatz konnte zwar gelöscht\n"
+       "aber nicht rückgebucht werden.\nBitte Neuverbuchung/Reorganisation durchführen!">();
+inline constexpr std::string_view kChangedOldNotReversed =
+    cp<"Eine Kontonummer im alten Buchungssatz war fehlerhaft!\nDer Buchungssatz konnte zwar gelöscht\n"
+       "aber nicht rückgebucht werden.\nBitte Neuverbuchung/Reorganisation durchführen!">();
+inline constexpr std::string_view kChangedNewNotPosted =
+    cp<"Eine der Kontonummern im neuen Buchungssatz war fehlerhaft!\nDer Buchungssatz kann nicht korrekt "
+       "verbucht werden.\nBitte Neuverbuchung/Reorganisation durchführen!">();
+
+// A line that would need a standard VAT account the balance file does not hold is not posted at all,
+// rather than splitting its VAT onto whatever account a cursor last stood on.
+inline constexpr std::string_view kVatAccountMissing =
+    cp<"Das Mehrwertsteuerkonto %i ist in der Saldendatei nicht vorhanden.\n"
+       "Der Buchungssatz wurde nicht gespeichert !\nBitte Neuverbuchung/Reorganisation durchführen !">();
+// The journal refused the record: nothing is posted to the balances either.
+inline constexpr std::string_view kJournalRecordNotWritten =
+    cp<"Der Buchungssatz konnte nicht in die Journaldatei geschrieben werden !">();
+
+}  // namespace tellmark::text
