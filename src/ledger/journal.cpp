@@ -1,0 +1,194 @@
+#include "ledger/journal.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+
+#include "config/dates.h"
+#include "ledger/journal_cache.h"
+#include "ledger/journal_index.h"
+#include "resources/texts_common.h"
+#include "resources/texts_ledger_journal.h"
+
+namespace tellmark::ledger {
+
+namespace {
+
+// Records taken by one read-ahead: 16 KB, small enough for a single look-up from the entry form.
+constexpr long kReadAheadRecords = 256;
+
+std::string_view trimmed(std::string_view s) {
+    std::size_t b = s.find_first_not_of(' ');
+    if (b == std::string_view::npos) return {};
+    std::size_t e = s.find_last_not_of(' ');
+    return s.substr(b, e - b + 1);
+}
+
+// Account texts compare without their padding: " 1000" is the account "1000".
+bool isAccount(const char* field, std::string_view account) {
+    std::string_view wanted = trimmed(account);
+    return !wanted.empty() && trimmed(field) == wanted;
+}
+
+// The document number of a record read as an integer, as the automatic numbering compares it.
+long documentNumberOf(const JournalRecord& record) {
+    char field[kDocumentWidth + 1];
+    std::memcpy(field, record.data() + kDocumentOffset, kDocumentWidth);
+    field[kDocumentWidth] = '\0';
+    return std::strtol(field, nullptr, 10);
+}
+
+}  // namespace
+
+Journal::Journal(ui::Messages& messages) : messages_(messages) {}
+
+Journal::~Journal() {
+    if (cache_) cache_->journalGone();
+}
+
+bool Journal::open(const std::string& path) {
+    forgetReadAhead();
+    path_ = path;
+    return file_.open(path, platform::Share::DenyWrite);
+}
+
+void Journal::close() {
+    forgetReadAhead();
+    file_.close();
+}
+
+bool Journal::reopen() {
+    forgetReadAhead();
+    file_.close();
+    if (file_.open(path_, platform::Share::DenyWrite)) return true;
+    messages_.show(text::kJournalReopenFailed, text::kCaptionError, ui::kIconStop);
+    return false;
+}
+
+std::int64_t Journal::length() const {
+    std::int64_t len = file_.length();
+    return len < 0 ? 0 : len;
+}
+
+long Journal::count() const { return static_cast<long>(length() / static_cast<std::int64_t>(kJournalRecordSize)); }
+
+long Journal::readRecords(long firstIndex, long maxCount, char* out) {
+    if (firstIndex < 0 || maxCount <= 0) return 0;
+    std::int64_t got = file_.readAt(firstIndex * static_cast<std::int64_t>(kJournalRecordSize), out,
+                                    static_cast<std::size_t>(maxCount) * kJournalRecordSize);
+    if (got < 0) return -1;
+    return static_cast<long>(got / static_cast<std::int64_t>(kJournalRecordSize));
+}
+
+bool Journal::readRecord(long n, char* out) {
+    if (n < 1) return false;
+    long index = n - 1;
+    if (index < windowFirst_ || index >= windowFirst_ + windowCount_) {
+        window_.resize(kReadAheadRecords * kJournalRecordSize);
+        long got = readRecords(index, kReadAheadRecords, window_.data());
+        windowFirst_ = index;
+        windowCount_ = got < 0 ? 0 : got;
+        if (windowCount_ == 0) return false;
+    }
+    std::memcpy(out, window_.data() + (index - windowFirst_) * kJournalRecordSize, kJournalRecordSize);
+    return true;
+}
+
+bool Journal::readBooking(long n) {
+    char record[kJournalRecordSize];
+    if (!readRecord(n, record)) return false;
+    current_ = parseJournalRecord(record, chart_);
+    return true;
+}
+
+const ParsedBooking* Journal::readParsed(long n) {
+    if (cache_ && cache_->active()) {
+        if (const ParsedBooking* cached = cache_->find(n)) {
+            current_ = *cached;
+            return &current_;
+        }
+    }
+    return readBooking(n) ? &current_ : nullptr;
+}
+
+bool Journal::writeBooking(long i, const BookingTexts& texts) {
+    if (!file_.isOpen() && !reopen()) return false;
+    if (i < 0 || i > count()) return false;  // a record beyond the end would leave a hole in the journal
+
+    JournalRecord record = makeJournalRecord(texts);
+    bool written = file_.writeAt(i * static_cast<std::int64_t>(kJournalRecordSize), record.data(), record.size());
+    if (written) {
+        // The number is used up only once the booking carrying it is in the journal.
+        if (numbering_ && numbering_->automatic() && !changeMode_ &&
+            documentNumberOf(record) == numbering_->next())
+            numbering_->advance();
+        if (cache_ && cache_->active()) cache_->store(i, parseJournalRecord(record.data(), chart_));
+    }
+    bool reopened = reopen();
+    return written && reopened;
+}
+
+bool Journal::removeBookings(long a, long b) {
+    std::int64_t len = length();
+    if (len == 0) {
+        messages_.show(text::kJournalNoBookings, text::kCaptionError, ui::kIconStop);
+        return false;
+    }
+    if (b < 1 || a <= b || a > count() + 1) return false;
+
+    const std::int64_t from = (a - 1) * static_cast<std::int64_t>(kJournalRecordSize);
+    const std::int64_t to = (b - 1) * static_cast<std::int64_t>(kJournalRecordSize);
+    std::vector<char> tail;
+    try {
+        tail.resize(static_cast<std::size_t>(len - from));
+    } catch (const std::bad_alloc&) {
+        messages_.show(text::kJournalMemoryShort, text::kCaptionInformation, ui::kIconStop);
+        return false;
+    }
+
+    forgetReadAhead();
+    bool moved = file_.readExact(from, tail.data(), tail.size()) && file_.writeAt(to, tail.data(), tail.size()) &&
+                 file_.truncate(to + static_cast<std::int64_t>(tail.size()));
+    if (!moved) {
+        messages_.show(text::kJournalCacheReadFailed, text::kCaptionInformation, ui::kIconStop);
+        if (cache_) cache_->release();  // the file may be half moved: the snapshot no longer tells it
+        return false;
+    }
+    if (cache_ && cache_->active()) cache_->erase(b - 1, a - 1);
+    return reopen();
+}
+
+AccountScan Journal::nextBookingOfAccountOnDate(long first, long last, int day, int month,
+                                                std::string_view account) {
+    const long start = std::max(first, 1L);
+    for (long n = start; n <= last; ++n) {
+        const ParsedBooking* b = readParsed(n);
+        if (!b) return {false, n};
+        int d = 0;
+        int m = 0;
+        if (config::parseStoredDayMonth(b->date, d, m) != 0) return {false, n};
+        if (d == day && m == month && (isAccount(b->debit, account) || isAccount(b->credit, account)))
+            return {true, n};
+    }
+    return {false, std::max(start, last + 1)};
+}
+
+int Journal::monthMovementBeforeDay(int day, int month, std::string_view account, double& sum,
+                                    const CJIndex& index) {
+    if (day <= 1) return 1;
+    BookingRange range = index.rangeOfMonths(month, month);
+    for (long n = range.first; n <= range.last; ++n) {
+        const ParsedBooking* b = readParsed(n);
+        if (!b) return 0;
+        int d = 0;
+        int m = 0;
+        if (config::parseStoredDayMonth(b->date, d, m) != 0) return 0;
+        if (m != month || d >= day) continue;
+        if (isAccount(b->debit, account)) sum += b->amountValue;
+        if (isAccount(b->credit, account)) sum -= b->amountValue;
+    }
+    return 1;
+}
+
+}  // namespace tellmark::ledger

@@ -1,0 +1,86 @@
+#include "yearend/chart_copy.h"
+
+#include "circles/circle_settings_file.h"
+#include "config/file_names.h"
+#include "ledger/account_index.h"
+#include "ledger/account_record.h"
+#include "ledger/salden.h"
+#include "platform/file.h"
+#include "reports/account_classes.h"
+#include "resources/texts_common.h"
+#include "resources/texts_yearend.h"
+
+namespace tellmark::yearend {
+
+int chartOfCircle(const std::string& dataDirectory, int number, ui::Messages& messages) {
+    std::string path = config::settingsFileName(dataDirectory, number);
+    if (platform::probeFile(path) != platform::kProbePresent) return 3;
+    circles::CIniBK settings(messages);
+    settings.setPath(path);
+    if (settings.open() != 1) return 3;
+    settings.readSettings();
+    settings.close();
+    return settings.settings().chart == 4 ? 4 : 3;
+}
+
+int copyChartOfAccounts(const ChartCopyRequest& request, ui::Messages& messages, ui::Progress& progress) {
+    int chart = chartOfCircle(request.dataDirectory, request.sourceNumber, messages);
+    if (request.targetNumber != request.sourceNumber &&
+        chartOfCircle(request.dataDirectory, request.targetNumber, messages) != chart) {
+        messages.show(text::kMsgChartCopyDifferentCharts, text::kCaptionError, ui::kIconStop);
+        return 0;
+    }
+
+    std::string sourcePath =
+        config::balanceFileName(request.dataDirectory, chart, request.sourceYear, request.sourceNumber);
+    platform::File source;
+    if (!source.openForReading(sourcePath)) {
+        messages.show(text::kMsgChartCopySourceUnreadable, text::kCaptionError, ui::kIconStop);
+        return 0;
+    }
+
+    // The target is created empty, but a balance file that already holds accounts is kept: copying a
+    // chart must never wipe out books.
+    std::string targetPath =
+        config::balanceFileName(request.dataDirectory, chart, request.targetYear, request.targetNumber);
+    platform::File target;
+    bool targetReady = false;
+    if (platform::probeFile(targetPath) == platform::kProbePresent) {
+        targetReady = target.open(targetPath, platform::Share::DenyWrite) && target.length() < static_cast<std::int64_t>(ledger::kAccountRecordSize);
+        if (targetReady) targetReady = target.truncate(0);
+    } else {
+        targetReady = target.create(targetPath);
+        if (targetReady) {
+            target.close();
+            targetReady = target.open(targetPath, platform::Share::DenyWrite);
+        }
+    }
+    if (!targetReady) {
+        messages.show(text::kMsgChartCopyTargetUnopenable, text::kCaptionError, ui::kIconStop);
+        return 0;
+    }
+
+    ledger::CSalden from(messages), to(messages);
+    from.attach(source, 0, 1, chart);
+    to.attach(target, 0, 1, chart);
+    int count = from.count();
+    for (int r = 0; r < count; ++r) {
+        if (from.read(r) < 0) continue;
+        double opening = 0.0;
+        if (request.takeBalances && reports::IsCarriedForward(from.numberValue(), request.privateExcluded, chart))
+            opening = from.balance();
+        if (to.createAccount(from.numberText(), from.name(), opening) != 1) {
+            messages.show(text::kMsgChartCopyTargetUnopenable, text::kCaptionError, ui::kIconStop);
+            return 0;
+        }
+    }
+
+    ledger::CSIndex index(messages, progress);
+    index.attach(config::balanceIndexFileName(request.dataDirectory, chart, request.targetYear, request.targetNumber),
+                 target);
+    int built = index.rebuild();
+    index.close();
+    return built == 1 ? 1 : 0;
+}
+
+}  // namespace tellmark::yearend
