@@ -1,11 +1,13 @@
 // circle create, circle list, circle show.
 
+#include <optional>
 #include <string>
 
 #include "circles/circle_fields.h"
 #include "circles/circle_list.h"
 #include "circles/circle_settings_file.h"
 #include "circles/circle_title.h"
+#include "circles/document.h"
 #include "cli/arguments.h"
 #include "cli/circle_access.h"
 #include "cli/commands.h"
@@ -63,8 +65,20 @@ int circleCreate(Context& ctx, const Arguments& args) {
 
     CircleAccess access(ctx);
     if (!access.readProgramConfig()) return 1;
+    std::optional<int> chartFrom;
+    if (auto from = args.value("--chart-from")) {
+        chartFrom = parseInt(*from);
+        if (!chartFrom) throw UsageError("--chart-from takes the number of another booking circle");
+    }
     if (circles::createCircleSettings(access.dataDirectory(), number, fields, ctx.messages) != 1) return 1;
-    return 0;
+
+    // The ledger files of the booking year: empty, or with the chart of another circle.
+    ui::NoProgress progress;
+    circles::CVt36Doc doc(ctx.messages, progress);
+    if (doc.readProgramConfig() != 1) return 1;
+    int opened = chartFrom ? doc.openCircle(number, circles::MissingLedger::TakeOver, *chartFrom)
+                           : doc.openCircle(number, circles::MissingLedger::CreateNew);
+    return opened == 1 ? 0 : 1;
 }
 
 int circleList(Context& ctx, const Arguments& args) {
@@ -104,7 +118,7 @@ int circleShow(Context& ctx, const Arguments& args) {
 int runCircle(Context& ctx, const Words& words) {
     Arguments args(words, {{"--name", true}, {"--year", true}, {"--first-month", true}, {"--chart", true},
                            {"--vat", true}, {"--cash-basis", true}, {"--currency", true}, {"--auto-doc", true},
-                           {"-k", true}});
+                           {"--chart-from", true}, {"-k", true}});
     const std::string& action = args.positional(0, "circle action (create, list or show)");
     if (action == "create") return circleCreate(ctx, args);
     if (action == "list") return circleList(ctx, args);
