@@ -192,6 +192,11 @@ int CVt36Doc::openCircle(int number, MissingLedger missing, int takeOverFrom) {
     return 1;
 }
 
+posting::Books CVt36Doc::books() {
+    return posting::Books{debit_,       credit_,   outputVat_, inputVat_,        accountIndex_, journal_,
+                          journalIndex_, settings(), &numbering_, messages_, lastPostingType_};
+}
+
 int CVt36Doc::closeCircle() {
     bool hadFiles = open_ || balanceFile_.isOpen() || journal_.isOpen() || standardBookingsFile_.isOpen();
     open_ = false;

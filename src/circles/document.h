@@ -17,6 +17,7 @@
 #include "ledger/journal_index.h"
 #include "ledger/salden.h"
 #include "platform/file.h"
+#include "posting/books.h"
 #include "ui/messages.h"
 #include "ui/progress.h"
 
@@ -97,6 +98,8 @@ public:
     ledger::CSalden& outputVatCursor() { return outputVat_; }
     ledger::CSalden& inputVatCursor() { return inputVat_; }
     ledger::CSalden& reportCursor() { return report_; }
+    // What the posting engine works on; valid while the circle is open.
+    posting::Books books();
 
     // Presets of the report dialogs, filled after every open.
     struct ReportDefaults {
@@ -133,6 +136,7 @@ private:
     ledger::CSIndex accountIndex_;
     ledger::CSalden debit_, credit_, outputVat_, inputVat_, report_;
     ReportDefaults reportDefaults_;
+    int lastPostingType_ = 0;
 };
 
 }  // namespace tellmark::circles

@@ -18,5 +18,10 @@ using Words = std::vector<std::string>;
 int runInit(Context& ctx, const Words& words);
 int runConfig(Context& ctx, const Words& words);
 int runCircle(Context& ctx, const Words& words);
+int runAccount(Context& ctx, const Words& words);
+int runPost(Context& ctx, const Words& words);
+int runChange(Context& ctx, const Words& words);
+int runDelete(Context& ctx, const Words& words);
+int runJournal(Context& ctx, const Words& words);
 
 }  // namespace tellmark::cli

@@ -19,7 +19,15 @@ const char* const kUsage =
     "  circle create N --name T --year Y [--first-month M] [--chart 03|04] [--vat J|N]\n"
     "                  [--cash-basis J|N] [--currency EUR] [--auto-doc NUMBER] [--chart-from M]\n"
     "  circle list                            the existing booking circles\n"
-    "  circle show -k N                       title and settings of a booking circle\n";
+    "  circle show -k N                       title and settings of a booking circle\n"
+    "  account list -k N                      the accounts in number order\n"
+    "  account create -k N NUMBER --name T [--vat-rate R] [--opening A]\n"
+    "  account rename -k N NUMBER --name T [--vat-rate R]\n"
+    "  account opening -k N NUMBER AMOUNT     account delete -k N NUMBER\n"
+    "  post -k N --date DD.MM [--doc T] --debit ACC --credit ACC [--text T] --amount A [--rate R]\n"
+    "       [--kind netto|reisekosten|eu|13b] | [--kind skonto --paid P --discount S --rate R]\n"
+    "  change -k N BOOKING [options of post]  delete -k N BOOKING\n"
+    "  journal -k N [--from B] [--to B]       the bookings with their numbers\n";
 
 }  // namespace
 
@@ -50,6 +58,11 @@ int main(int argc, char** argv) {
         if (command == "init") return runInit(ctx, rest);
         if (command == "config") return runConfig(ctx, rest);
         if (command == "circle") return runCircle(ctx, rest);
+        if (command == "account") return runAccount(ctx, rest);
+        if (command == "post") return runPost(ctx, rest);
+        if (command == "change") return runChange(ctx, rest);
+        if (command == "delete") return runDelete(ctx, rest);
+        if (command == "journal") return runJournal(ctx, rest);
         throw UsageError("unknown command " + command);
     } catch (const UsageError& e) {
         std::fprintf(stderr, "tellmark-cli: %s\n%s", e.what(), kUsage);

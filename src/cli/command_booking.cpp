@@ -1,0 +1,143 @@
+// post, change, delete and journal: bookings of a booking circle.
+
+#include <cstdio>
+
+#include "cli/arguments.h"
+#include "cli/commands.h"
+#include "cli/open_circle.h"
+#include "entry/typed_booking.h"
+#include "ledger/journal_record.h"
+#include "posting/posting_engine.h"
+#include "resources/format.h"
+
+namespace tellmark::cli {
+
+namespace {
+
+const std::vector<OptionSpec> kBookingOptions = {
+    {"-k", true},     {"--date", true}, {"--doc", true},  {"--debit", true},    {"--credit", true},
+    {"--text", true}, {"--amount", true}, {"--rate", true}, {"--kind", true}, {"--paid", true},
+    {"--discount", true}};
+
+posting::BookingKind kindOf(const std::string& name) {
+    if (name.empty() || name == "normal") return posting::BookingKind::Normal;
+    if (name == "netto") return posting::BookingKind::Net;
+    if (name == "reisekosten") return posting::BookingKind::TravelCosts;
+    if (name == "skonto") return posting::BookingKind::Discount;
+    if (name == "eu") return posting::BookingKind::Eu;
+    if (name == "13b") return posting::BookingKind::ReverseCharge;
+    throw UsageError("--kind takes netto, reisekosten, skonto, eu or 13b");
+}
+
+// Options given replace the fields of the booking; the others keep what it holds.
+void applyOptions(const Arguments& args, entry::TypedBooking& typed) {
+    if (auto v = args.value("--date")) typed.date = *v;
+    if (auto v = args.value("--doc")) typed.document = fromTerminal(*v);
+    if (auto v = args.value("--debit")) typed.debit = fromTerminal(*v);
+    if (auto v = args.value("--credit")) typed.credit = fromTerminal(*v);
+    if (auto v = args.value("--text")) typed.text = fromTerminal(*v);
+    if (auto v = args.value("--amount")) typed.amount = *v;
+    if (auto v = args.value("--rate")) typed.rate = *v;
+    if (auto v = args.value("--paid")) typed.paid = *v;
+    if (auto v = args.value("--discount")) typed.discount = *v;
+    typed.kind = kindOf(args.valueOr("--kind", ""));
+    if (typed.kind == posting::BookingKind::Discount) {
+        if (!args.has("--paid") || !args.has("--discount") || !args.has("--rate"))
+            throw UsageError("--kind skonto needs --paid, --discount and --rate");
+    }
+}
+
+void printBooking(circles::CVt36Doc& doc, long n) {
+    const ledger::ParsedBooking* booking = doc.journal().readParsed(n);
+    if (booking) printLine(format("%6i ", static_cast<int>(n)) + ledger::displayLine(*booking));
+}
+
+int reportOutcome(circles::CVt36Doc& doc, const entry::TypedOutcome& outcome, const entry::TypedBooking& typed,
+                  long firstNumber) {
+    switch (outcome.result) {
+    case entry::TypedResult::Saved:
+        for (int i = 0; i < outcome.linesPosted; ++i) printBooking(doc, firstNumber + i);
+        return 0;
+    case entry::TypedResult::BadDate:
+        std::fprintf(stderr, "tellmark-cli: '%s' is not a booking date (DD.MM) of this booking year\n", typed.date.c_str());
+        return 1;
+    case entry::TypedResult::AccountMissing:
+        std::fprintf(stderr, "tellmark-cli: no account found for '%s'\n", outcome.missingAccount.c_str());
+        return 1;
+    default: return 1;
+    }
+}
+
+long bookingNumberArgument(const Arguments& args, circles::CVt36Doc& doc) {
+    auto n = parseInt(args.positional(0, "booking number"));
+    if (!n || *n < 1) throw UsageError("the booking number must be 1 or more");
+    if (*n > doc.journal().count()) {
+        std::fprintf(stderr, "tellmark-cli: there is no booking %i (the journal holds %li)\n", *n, doc.journal().count());
+        return -1;
+    }
+    return *n;
+}
+
+}  // namespace
+
+int runPost(Context& ctx, const Words& words) {
+    Arguments args(words, kBookingOptions);
+    args.expectPositionals(0, 0);
+    entry::TypedBooking typed;
+    applyOptions(args, typed);
+    if (!args.has("--date") || !args.has("--debit") || !args.has("--credit"))
+        throw UsageError("post needs --date, --debit and --credit");
+    if (typed.kind != posting::BookingKind::Discount && !args.has("--amount")) throw UsageError("post needs --amount");
+    OpenCircle circle(ctx);
+    if (!circle.open(ctx, args.required("-k"))) return 1;
+    long next = circle.doc.journal().count() + 1;
+    return reportOutcome(circle.doc, entry::postTypedBooking(circle.doc, typed), typed, next);
+}
+
+int runChange(Context& ctx, const Words& words) {
+    Arguments args(words, kBookingOptions);
+    args.expectPositionals(1, 1);
+    OpenCircle circle(ctx);
+    if (!circle.open(ctx, args.required("-k"))) return 1;
+    circles::CVt36Doc& doc = circle.doc;
+    long n = bookingNumberArgument(args, doc);
+    if (n < 0) return 1;
+    if (!doc.programConfig().changesAllowed) {
+        std::fputs("tellmark-cli: later changes of bookings are switched off (\"\xC3\x84nderung=N\")\n", stderr);
+        return 1;
+    }
+    const ledger::ParsedBooking* old = doc.journal().readParsed(n);
+    if (!old) return 1;
+    ledger::BookingTexts texts = ledger::textsOf(*old);
+    entry::TypedBooking typed{texts.date, texts.document, texts.debit, texts.credit, texts.text, texts.amount,
+                              texts.rate, posting::BookingKind::Normal, "", ""};
+    applyOptions(args, typed);
+    return reportOutcome(doc, entry::changeTypedBooking(doc, n, typed), typed, n);
+}
+
+int runDelete(Context& ctx, const Words& words) {
+    Arguments args(words, {{"-k", true}});
+    args.expectPositionals(1, 1);
+    OpenCircle circle(ctx);
+    if (!circle.open(ctx, args.required("-k"))) return 1;
+    long n = bookingNumberArgument(args, circle.doc);
+    if (n < 0) return 1;
+    posting::Books books = circle.doc.books();
+    return posting::deleteBooking(books, n) == 1 ? 0 : 1;
+}
+
+int runJournal(Context& ctx, const Words& words) {
+    Arguments args(words, {{"-k", true}, {"--from", true}, {"--to", true}});
+    args.expectPositionals(0, 0);
+    OpenCircle circle(ctx);
+    if (!circle.open(ctx, args.required("-k"))) return 1;
+    long count = circle.doc.journal().count();
+    long from = args.intValue("--from").value_or(1);
+    long to = args.intValue("--to").value_or(static_cast<int>(count));
+    if (from < 1) from = 1;
+    if (to > count) to = count;
+    for (long n = from; n <= to; ++n) printBooking(circle.doc, n);
+    return 0;
+}
+
+}  // namespace tellmark::cli

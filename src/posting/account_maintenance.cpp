@@ -1,0 +1,254 @@
+#include "posting/account_maintenance.h"
+
+#include <cstdint>
+
+#include "config/amounts.h"
+#include "config/field_checks.h"
+#include "posting/booking_kinds.h"
+#include "posting/line_checks.h"
+#include "posting/posting_types.h"
+#include "posting/vat_preset.h"
+#include "reports/account_classes.h"
+#include "resources/format.h"
+#include "resources/texts_accounts.h"
+#include "resources/texts_checks.h"
+#include "resources/texts_common.h"
+#include "resources/texts_ledger_accounts.h"
+#include "resources/texts_posting.h"
+
+namespace tellmark::posting {
+
+namespace {
+
+constexpr double kLargestOpeningChange = 999999999.99;
+constexpr double kLargestOpeningNew = 99999999.99;
+constexpr int kHighestAccount = 29999;
+
+void showError(AccountFiles& files, std::string_view text) {
+    files.messages.show(text, text::kCaptionError, ui::kIconStop);
+}
+void showInformation(AccountFiles& files, std::string_view text) {
+    files.messages.show(text, text::kCaptionInformation, ui::kIconStop);
+}
+
+std::string trimmed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    const std::size_t last = text.find_last_not_of(' ');
+    return std::string(text.substr(first, last - first + 1));
+}
+
+bool isBlank(std::string_view text) { return text.find_first_not_of(' ') == std::string_view::npos; }
+
+// Puts the cursor on the account; false when it is not there.
+bool findNumber(AccountFiles& files, int number) {
+    std::string balance, name, numberText;
+    return files.cursor.findByNumber(number, balance, name, numberText) == 1;
+}
+
+// Writes a changed copy of a record in place. The cursor has no way to change a name or to set the
+// opening balance without marking the account as posted, so the record is written here and read back.
+bool writeRecord(AccountFiles& files, int record, const ledger::AccountRecord& data) {
+    const std::int64_t at = static_cast<std::int64_t>(record) * static_cast<std::int64_t>(ledger::kAccountRecordSize);
+    if (record < 0 || !files.balanceFile.writeAt(at, data.data(), ledger::kAccountRecordSize)) {
+        showError(files, text::kSaldenWriteFailed);
+        return false;
+    }
+    files.cursor.read(record);
+    return true;
+}
+
+// The rate of the VAT preset, checked like the dialog's rate field. False after its message.
+bool checkPresetRate(AccountFiles& files, int number, std::string& rate) {
+    if (!vatPresetAllowed(number, files.chart)) {
+        showError(files, text::kVatRateNotAllowed);
+        return false;
+    }
+    int caret = static_cast<int>(rate.size());
+    return config::checkVatRate(rate, caret, false, files.messages) == 1;
+}
+
+}  // namespace
+
+std::string accountNumberText(int number) {
+    return number <= 9999 ? format(" %04i", number) : format("%05i", number);
+}
+
+std::string_view fixedAccountName(int number, int chart) {
+    if (number == discountReceivedAccount(chart)) return text::kDiscountReceivedAccountName;
+    if (number == discountGrantedAccount(chart)) return text::kDiscountGrantedAccountName;
+    return {};
+}
+
+bool nameIsProtected(int number, int chart) {
+    return isStandardVatAccount(number, chart) || !fixedAccountName(number, chart).empty();
+}
+
+ChosenAccount chooseAccount(AccountFiles& files, std::string_view typed) {
+    ChosenAccount chosen;
+    const std::string text = trimmed(typed);
+    std::size_t digits = 0;
+    while (digits < text.size() && text[digits] >= '0' && text[digits] <= '9') ++digits;
+    // Six digits and more name no account and would not fit the number field of the balance file.
+    const int value = digits > 0 && digits <= 5 ? ledger::parseLeadingInt(text.substr(0, digits)) : 0;
+    if (value <= 0) {
+        showError(files, text::kChosenAccountInvalid);
+        return chosen;
+    }
+    chosen.number = value;
+    if (digits <= 4) {
+        std::string laid = " 0000";
+        laid.replace(1, digits, text.substr(0, digits));
+        chosen.number = ledger::parseLeadingInt(laid);
+    }
+    chosen.numberText = accountNumberText(chosen.number);
+    if (chosen.number > kHighestAccount || !findNumber(files, chosen.number)) {
+        chosen.choice = Choice::NotFound;
+        return chosen;
+    }
+    chosen.choice = Choice::Found;
+    chosen.numberText.assign(files.cursor.numberText());
+    chosen.name.assign(files.cursor.name());
+    chosen.opening = format("%.2f", files.cursor.slotValue(0));
+    return chosen;
+}
+
+MaintenanceResult changeOpeningBalance(AccountFiles& files, int number, std::string_view typedAmount) {
+    if (!findNumber(files, number)) {
+        showError(files, text::kChosenAccountInvalid);
+        return MaintenanceResult::Refused;
+    }
+    std::string amount(typedAmount);
+    int caret = static_cast<int>(amount.size());
+    if (config::checkAmount(amount, caret, kLargestOpeningChange, files.messages) != 1)
+        return MaintenanceResult::FieldError;
+    ledger::AccountRecord changed = files.cursor.record();
+    // A value too wide for its twelve characters is refused rather than spilling into the next slot.
+    if (!changed.setSlot(0, config::roundToCents(typedValue(amount)))) {
+        showError(files, text::kSaldenWriteFailed);
+        return MaintenanceResult::Refused;
+    }
+    if (!writeRecord(files, files.cursor.recordNumber(), changed)) return MaintenanceResult::Refused;
+    showInformation(files, text::kOpeningBalanceSaved);
+    return MaintenanceResult::Done;
+}
+
+MaintenanceResult renameAccount(AccountFiles& files, int number, std::string_view newName,
+                                const std::optional<std::string>& rate) {
+    if (nameIsProtected(number, files.chart)) {
+        showError(files, text::kVatAccountNameFixed);
+        return MaintenanceResult::Refused;
+    }
+    if (!findNumber(files, number)) {
+        showError(files, text::kChosenAccountInvalid);
+        return MaintenanceResult::Refused;
+    }
+    if (isBlank(newName)) {
+        showError(files, text::kAccountNameMissing);
+        return MaintenanceResult::FieldError;
+    }
+    std::string name(newName.substr(0, std::min(newName.size(), ledger::kAccountNameWidth)));
+    name.resize(ledger::kAccountNameWidth, ' ');
+    if (rate) {
+        std::string typed = *rate;
+        if (!checkPresetRate(files, number, typed)) return MaintenanceResult::FieldError;
+        name = withVatPreset(name, typed);
+    }
+
+    const int record = files.cursor.recordNumber();
+    const std::string numberText(files.cursor.numberText());
+    const std::string oldName(files.cursor.name());
+    int indexed = -1;
+    if (files.index.findByNumber(numberText, indexed) != ledger::kIndexFound || indexed != record) {
+        showError(files, text::kRenameNeedsReindex);
+        files.index.rebuild();
+        return MaintenanceResult::Refused;
+    }
+    if (files.index.remove(numberText, oldName) != 1) {
+        showError(files, text::kRenameIndexFailed);
+        return MaintenanceResult::Refused;
+    }
+    if (files.index.insert(record, number, name, true) != 1) {
+        showError(files, text::kRenameNeedsReindex);
+        files.index.rebuild();
+        return MaintenanceResult::Refused;
+    }
+    ledger::AccountRecord renamed = files.cursor.record();
+    renamed.setName(name);
+    if (!writeRecord(files, record, renamed)) {
+        // The index already knows the new name; the file decides.
+        files.index.rebuild();
+        return MaintenanceResult::Refused;
+    }
+    showInformation(files, text::kAccountNameSaved);
+    return MaintenanceResult::Done;
+}
+
+MaintenanceResult deleteAccount(AccountFiles& files, int number) {
+    if (!findNumber(files, number)) {
+        showError(files, text::kChosenAccountInvalid);
+        return MaintenanceResult::Refused;
+    }
+    const char status = files.cursor.status();
+    if (status == ledger::kStatusPosted || status == ledger::kStatusCarriedForward) {
+        showError(files, text::kAccountHasPostings);
+        return MaintenanceResult::Refused;
+    }
+    if (isStandardVatAccount(number, files.chart)) {
+        showError(files, text::kVatAccountsNotDeletable);
+        return MaintenanceResult::Refused;
+    }
+    const std::string numberText(files.cursor.numberText());
+    const std::string name(files.cursor.name());
+    if (files.cursor.deleteAccount() != 1) return MaintenanceResult::Refused;
+    // A failed removal rebuilds the index from the balance file, which no longer holds the account.
+    files.index.remove(numberText, name);
+    showInformation(files, text::kAccountDeleted);
+    return MaintenanceResult::Done;
+}
+
+MaintenanceResult createAccount(AccountFiles& files, const NewAccount& account) {
+    const int number = account.number;
+    const std::string_view fixed = fixedAccountName(number, files.chart);
+    std::string name(fixed.empty() ? std::string_view(account.name) : fixed);
+    name.resize(std::min(name.size(), ledger::kAccountNameWidth));
+    if (account.rate && fixed.empty()) {
+        std::string typed = *account.rate;
+        if (!checkPresetRate(files, number, typed)) return MaintenanceResult::FieldError;
+        name = withVatPreset(name, typed);
+    }
+    if (isBlank(name)) {
+        showError(files, text::kAccountNameMissing);
+        return MaintenanceResult::FieldError;
+    }
+    if (number <= 0 || number > kHighestAccount || reports::AccountKindOf(number, files.chart) == 1 ||
+        findNumber(files, number)) {
+        showError(files, text::kAccountNumberNotAllowed);
+        return MaintenanceResult::FieldError;
+    }
+    std::string opening = account.opening;
+    int caret = static_cast<int>(opening.size());
+    if (config::checkAmount(opening, caret, kLargestOpeningNew, files.messages) != 1)
+        return MaintenanceResult::FieldError;
+
+    if (files.cursor.createAccount(accountNumberText(number), name, config::roundToCents(typedValue(opening))) != 1)
+        return MaintenanceResult::Refused;
+    if (files.index.insert(files.cursor.count() - 1, number, name, true) != 1) files.index.rebuild();
+    showInformation(files, text::kAccountCreated);
+    return MaintenanceResult::Done;
+}
+
+std::vector<std::string> chartOfAccountsList(ledger::CSalden& cursor) {
+    std::vector<std::string> lines;
+    const int count = cursor.count();
+    lines.reserve(static_cast<std::size_t>(count));
+    for (int record = 0; record < count; ++record) {
+        if (cursor.read(record) < 0) break;
+        const std::string number(cursor.numberText());
+        const std::string name(cursor.name());
+        lines.push_back(format(text::kChartListLine, number.c_str(), name.c_str()));
+    }
+    return lines;
+}
+
+}  // namespace tellmark::posting

@@ -1,0 +1,32 @@
+#pragma once
+// What the posting engine works on: the files and cursors an open booking circle holds. The document of
+// the booking circle owns all of them and hands them over as one bundle; the engine keeps nothing.
+
+#include "circles/circle_settings.h"
+#include "ledger/account_index.h"
+#include "ledger/document_numbering.h"
+#include "ledger/journal.h"
+#include "ledger/journal_index.h"
+#include "ledger/salden.h"
+#include "ui/messages.h"
+
+namespace tellmark::posting {
+
+struct Books {
+    // Four cursors on the one balance file: the accounts of the line and the two standard VAT accounts.
+    ledger::CSalden& debit;
+    ledger::CSalden& credit;
+    ledger::CSalden& outputVat;
+    ledger::CSalden& inputVat;
+    ledger::CSIndex& accountIndex;
+    ledger::Journal& journal;
+    ledger::CJIndex& journalIndex;
+    const circles::CircleSettings& settings;
+    // Automatic document numbers; nullptr when the booking circle gives none.
+    ledger::DocumentNumbering* numbering;
+    ui::Messages& messages;
+    // The posting type of the line classified last; the entry form asks it whether a rate may be typed.
+    int& lastPostingType;
+};
+
+}  // namespace tellmark::posting
