@@ -46,16 +46,12 @@ bool findNumber(AccountFiles& files, int number) {
     return files.cursor.findByNumber(number, balance, name, numberText) == 1;
 }
 
-// Writes a changed copy of a record in place. The cursor has no way to change a name or to set the
-// opening balance without marking the account as posted, so the record is written here and read back.
-bool writeRecord(AccountFiles& files, int record, const ledger::AccountRecord& data) {
-    const std::int64_t at = static_cast<std::int64_t>(record) * static_cast<std::int64_t>(ledger::kAccountRecordSize);
-    if (record < 0 || !files.balanceFile.writeAt(at, data.data(), ledger::kAccountRecordSize)) {
-        showError(files, text::kSaldenWriteFailed);
-        return false;
-    }
-    files.cursor.read(record);
-    return true;
+// Writes the cursor's changed record; on failure (message shown by the cursor) the cursor takes the
+// record as it is on disk again.
+bool writeCursor(AccountFiles& files) {
+    if (files.cursor.write() == 1) return true;
+    files.cursor.read(files.cursor.recordNumber());
+    return false;
 }
 
 // The rate of the VAT preset, checked like the dialog's rate field. False after its message.
@@ -122,13 +118,9 @@ MaintenanceResult changeOpeningBalance(AccountFiles& files, int number, std::str
     int caret = static_cast<int>(amount.size());
     if (config::checkAmount(amount, caret, kLargestOpeningChange, files.messages) != 1)
         return MaintenanceResult::FieldError;
-    ledger::AccountRecord changed = files.cursor.record();
-    // A value too wide for its twelve characters is refused rather than spilling into the next slot.
-    if (!changed.setSlot(0, config::roundToCents(typedValue(amount)))) {
-        showError(files, text::kSaldenWriteFailed);
-        return MaintenanceResult::Refused;
-    }
-    if (!writeRecord(files, files.cursor.recordNumber(), changed)) return MaintenanceResult::Refused;
+    // A value too wide for its twelve characters is refused by the cursor rather than spilling over.
+    files.cursor.setSlotValue(0, config::roundToCents(typedValue(amount)));
+    if (!writeCursor(files)) return MaintenanceResult::Refused;
     showInformation(files, text::kOpeningBalanceSaved);
     return MaintenanceResult::Done;
 }
@@ -173,9 +165,8 @@ MaintenanceResult renameAccount(AccountFiles& files, int number, std::string_vie
         files.index.rebuild();
         return MaintenanceResult::Refused;
     }
-    ledger::AccountRecord renamed = files.cursor.record();
-    renamed.setName(name);
-    if (!writeRecord(files, record, renamed)) {
+    files.cursor.setName(name);
+    if (!writeCursor(files)) {
         // The index already knows the new name; the file decides.
         files.index.rebuild();
         return MaintenanceResult::Refused;
