@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 
 #include "platform/file.h"
@@ -184,6 +185,24 @@ TEST_F(CliLedger, RefusedLinesShowTheirMessageAndWriteNothing) {
     }
     EXPECT_EQ(file("B2009001.jou"), jou);
     EXPECT_EQ(file("B2009001.sal"), sal);
+}
+
+TEST_F(CliLedger, LostOrForeignIndexFilesAreRebuiltAsTheyWereKept) {
+    createBooks();
+    ok({"post", "-k", "1", "--date", "15.03", "--debit", "1200", "--credit", "8400", "--amount", "119"});
+    ok({"post", "-k", "1", "--date", "15.01", "--debit", "4930", "--credit", "1000", "--amount", "10"});
+    ok({"account", "create", "-k", "1", "4711", "--name", "AAA ERSTES KONTO"});
+    ok({"post", "-k", "1", "--date", "15.02", "--debit", "4711", "--credit", "1000", "--amount", "10"});
+    // (Deletions are left out: the kept ranges are never narrowed, a rebuilt index is exact.)
+    std::string sdx = file("B2009001.sdx"), jdx = file("B2009001.jdx");
+
+    std::remove(dir.file("BK000001/B2009001.sdx").c_str());
+    std::string foreign = jdx;
+    foreign.replace(0, 7, "W001000");
+    writeFile(dir.file("BK000001/B2009001.jdx"), foreign);
+    ok({"journal", "-k", "1"});
+    EXPECT_EQ(file("B2009001.sdx"), sdx);
+    EXPECT_EQ(file("B2009001.jdx"), jdx);
 }
 
 TEST_F(CliLedger, ASecondCopyFindsTheCircleLockedAndChangesNothing) {
