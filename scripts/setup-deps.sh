@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   googletest libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev libgl-dev xvfb xauth
 )
 
 missing=()
