@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "circles/chart_template.h"
 #include "circles/circle_fields.h"
 #include "circles/circle_list.h"
 #include "circles/circle_settings_file.h"
@@ -66,19 +67,37 @@ int circleCreate(Context& ctx, const Arguments& args) {
     CircleAccess access(ctx);
     if (!access.readProgramConfig()) return 1;
     std::optional<int> chartFrom;
+    std::optional<circles::ChartTemplate> chartTemplate;
     if (auto from = args.value("--chart-from")) {
-        chartFrom = parseInt(*from);
-        if (!chartFrom) throw UsageError("--chart-from takes the number of another booking circle");
+        if (int templateChart = circles::chartOfTemplateName(*from)) {
+            // A shipped template must fit the chart of the new circle and be sound before anything is created.
+            const int circleChart = fields.chart == text::kChart04 ? 4 : 3;
+            if (templateChart != circleChart) {
+                ctx.messages.show(text::kMsgTakeOverOtherChart, text::kCaptionInformation, ui::kIconInformation);
+                return 1;
+            }
+            const std::string path =
+                circles::chartTemplatePath(templateChart, circles::chartTemplateSearchDirectories(""));
+            chartTemplate.emplace();
+            if (circles::readChartTemplate(path, templateChart, *chartTemplate, ctx.messages) != 1) return 1;
+        } else {
+            chartFrom = parseInt(*from);
+            if (!chartFrom) throw UsageError("--chart-from takes the number of another booking circle, skr03 or skr04");
+        }
     }
     if (circles::createCircleSettings(access.dataDirectory(), number, fields, ctx.messages) != 1) return 1;
 
-    // The ledger files of the booking year: empty, or with the chart of another circle.
+    // The ledger files of the booking year: empty, with the chart of another circle or with a template.
     ui::NoProgress progress;
     circles::CVt36Doc doc(ctx.messages, progress);
     if (doc.readProgramConfig() != 1) return 1;
     int opened = chartFrom ? doc.openCircle(number, circles::MissingLedger::TakeOver, *chartFrom)
                            : doc.openCircle(number, circles::MissingLedger::CreateNew);
-    return opened == 1 ? 0 : 1;
+    if (opened != 1) return 1;
+    if (chartTemplate &&
+        circles::appendTemplateAccounts(*chartTemplate, doc.reportCursor(), doc.accountIndex(), ctx.messages) != 1)
+        return 1;
+    return 0;
 }
 
 int circleList(Context& ctx, const Arguments& args) {

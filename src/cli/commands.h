@@ -23,5 +23,6 @@ int runPost(Context& ctx, const Words& words);
 int runChange(Context& ctx, const Words& words);
 int runDelete(Context& ctx, const Words& words);
 int runJournal(Context& ctx, const Words& words);
+int runReport(Context& ctx, const Words& words);
 
 }  // namespace tellmark::cli

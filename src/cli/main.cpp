@@ -27,7 +27,12 @@ const char* const kUsage =
     "  post -k N --date DD.MM [--doc T] --debit ACC --credit ACC [--text T] --amount A [--rate R]\n"
     "       [--kind netto|reisekosten|eu|13b] | [--kind skonto --paid P --discount S --rate R]\n"
     "  change -k N BOOKING [options of post]  delete -k N BOOKING\n"
-    "  journal -k N [--from B] [--to B]       the bookings with their numbers\n";
+    "  journal -k N [--from B] [--to B]       the bookings with their numbers\n"
+    "  report -k N KIND [options] [--print-date DD.MM.YYYY] [--out FILE]\n"
+    "        balance-list [--from-month M] [--to-month M] [--group PATTERN | --from-account A --to-account B]\n"
+    "                     [--narrow] [--alphabetical] [--nonzero-only]\n"
+    "        trial-balance --month M    balance-sheet --month M    result --from-month M --to-month M\n"
+    "        chart    circles\n";
 
 }  // namespace
 
@@ -63,6 +68,7 @@ int main(int argc, char** argv) {
         if (command == "change") return runChange(ctx, rest);
         if (command == "delete") return runDelete(ctx, rest);
         if (command == "journal") return runJournal(ctx, rest);
+        if (command == "report") return runReport(ctx, rest);
         throw UsageError("unknown command " + command);
     } catch (const UsageError& e) {
         std::fprintf(stderr, "tellmark-cli: %s\n%s", e.what(), kUsage);

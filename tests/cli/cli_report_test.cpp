@@ -1,0 +1,67 @@
+// Reports from the command line: the text file holds exactly the print file's bytes, stdout its UTF-8.
+
+#include <gtest/gtest.h>
+
+#include "support/cli_runner.h"
+#include "support/temp_dir.h"
+
+namespace tellmark::testing {
+namespace {
+
+class CliReport : public ::testing::Test {
+protected:
+    void SetUp() override {
+        run({"circle", "create", "1", "--name", "Müller KG", "--year", "0809", "--first-month", "7"});
+        run({"account", "create", "-k", "1", "1200", "--name", "BANK"});
+        run({"account", "create", "-k", "1", "8400", "--name", "ERLÖSE"});
+        run({"post", "-k", "1", "--date", "15.03", "--debit", "1200", "--credit", "8400", "--amount", "119", "--rate", "19"});
+    }
+    CliResult run(const std::vector<std::string>& args) {
+        auto r = runCli(dir.path(), args);
+        EXPECT_EQ(r.exitCode, 0) << r.err;
+        return r;
+    }
+    TempDir dir;
+};
+
+TEST_F(CliReport, TextFileAndStdoutCarryTheSameReport) {
+    run({"report", "-k", "1", "trial-balance", "--month", "3", "--print-date", "08.12.2026", "--out",
+         dir.file("saldenbilanz.txt")});
+    std::string file = readFile(dir.file("saldenbilanz.txt"));
+    EXPECT_EQ(file, readFile(dir.file("BK000001/~print~.tmp")));
+    ASSERT_GT(file.size(), 67u * 10);
+    EXPECT_EQ(file.size() % 67, 0u);
+    EXPECT_EQ(file.substr(0, 67), "S A L D E N B I L A N Z  zum 31.03.2009                08.12.2026\r\n");
+    EXPECT_EQ(file.substr(3 * 67, 67), "Buchungsjahr 07.2008-06.2009" + std::string(37, ' ') + "\r\n");
+    EXPECT_EQ(file.substr(5 * 67, 67), "M\xFCller KG" + std::string(56, ' ') + "\r\n");
+
+    auto out = run({"report", "-k", "1", "trial-balance", "--month", "3", "--print-date", "08.12.2026"});
+    EXPECT_EQ(out.out.substr(0, 66), "S A L D E N B I L A N Z  zum 31.03.2009                08.12.2026\n");
+    EXPECT_NE(out.out.find("\nMüller KG"), std::string::npos);
+}
+
+TEST_F(CliReport, EveryKindRunsAndBadOptionsAreUsageErrors) {
+    for (std::vector<std::string> kind : {std::vector<std::string>{"balance-list", "--from-month", "0", "--to-month", "13"},
+                                          {"balance-list", "--narrow", "--group", "8", "--alphabetical"},
+                                          {"balance-list", "--from-account", "1000", "--to-account", "1999"},
+                                          {"chart"},
+                                          {"result", "--from-month", "7", "--to-month", "6"},
+                                          {"balance-sheet", "--month", "13"},
+                                          {"circles"}}) {
+        std::vector<std::string> args{"report", "-k", "1"};
+        args.insert(args.end(), kind.begin(), kind.end());
+        auto r = run(args);
+        EXPECT_FALSE(r.out.empty()) << kind[0];
+    }
+    auto circles = run({"report", "-k", "1", "circles", "--print-date", "01.02.2027"});
+    EXPECT_EQ(circles.out.substr(0, circles.out.find('\n')),
+              "ANGELEGTE BUCHUNGSKREISE                               01.02.2027");
+
+    EXPECT_EQ(runCli(dir.path(), {"report", "-k", "1", "trial-balance"}).exitCode, 2);
+    EXPECT_EQ(runCli(dir.path(), {"report", "-k", "1", "trial-balance", "--month", "14"}).exitCode, 2);
+    EXPECT_EQ(runCli(dir.path(), {"report", "-k", "1", "nonsense"}).exitCode, 2);
+    EXPECT_EQ(runCli(dir.path(), {"report", "-k", "1", "chart", "--print-date", "31.02.2027"}).exitCode, 2);
+}
+
+}  // namespace
+}  // namespace tellmark::testing
