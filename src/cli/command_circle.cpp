@@ -14,6 +14,7 @@
 #include "cli/commands.h"
 #include "config/file_names.h"
 #include "resources/format.h"
+#include "resources/texts_circles.h"
 #include "resources/texts_common.h"
 #include "resources/texts_document.h"
 

@@ -17,7 +17,7 @@ const char* const kUsage =
     "  init                                   create tellmark.ini with its defaults\n"
     "  config get KEY | config set KEY VALUE  one key of [TELLMARK]\n"
     "  circle create N --name T --year Y [--first-month M] [--chart 03|04] [--vat J|N]\n"
-    "                  [--cash-basis J|N] [--currency EUR] [--auto-doc NUMBER] [--chart-from M]\n"
+    "                  [--cash-basis J|N] [--currency EUR] [--auto-doc NUMBER] [--chart-from M|skr03|skr04]\n"
     "  circle list                            the existing booking circles\n"
     "  circle show -k N                       title and settings of a booking circle\n"
     "  account list -k N                      the accounts in number order\n"
