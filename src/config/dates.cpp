@@ -130,7 +130,8 @@ int splitYear(int year, std::string& first, std::string& second, bool fourDigit)
 
 int previousYear(int year) {
     int a = 0, b = 0;
-    if (!storedYearIsSpan(year, a, b)) return year - 1;
+    // A damaged value as low as an int goes has no year before it; it stays as it is.
+    if (!storedYearIsSpan(year, a, b)) return year == INT_MIN ? year : year - 1;
     a = a == 0 ? 99 : a - 1;
     b = b == 0 ? 99 : b - 1;
     return a * 100 + b;
@@ -161,7 +162,8 @@ int normaliseYear(int& year, bool fourDigit) {
 }
 
 int isLeapYear(int year) {
-    return (year - 1952) % 4 == 0 ? 1 : 0;
+    // Same cycle as (year - 1952) % 4, without the overflow of the subtraction for the lowest ints.
+    return ((year % 4) + 4) % 4 == 0 ? 1 : 0;
 }
 
 int fourDigitYear(int twoDigitYear) {
