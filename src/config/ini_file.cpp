@@ -58,6 +58,31 @@ int CIniDatei::open(bool exclusive) {
     return 1;
 }
 
+namespace {
+
+// Lines are found by "\r\n" + key: a file whose lines end in a lone LF or CR (saved by an editor of
+// another system) would read as empty and collect duplicate keys on every save. Such line ends are read as
+// CR LF, which the next save writes.
+void normaliseLineEnds(std::string& text) {
+    if (text.find_first_of("\r\n") == std::string::npos) return;
+    std::string out;
+    out.reserve(text.size() + text.size() / 16);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            out += "\r\n";
+            ++i;
+        } else if (c == '\r' || c == '\n') {
+            out += "\r\n";
+        } else {
+            out += c;
+        }
+    }
+    text.swap(out);
+}
+
+}  // namespace
+
 int CIniDatei::readAll() {
     text_.clear();
     if (!file_.isOpen()) {
@@ -82,6 +107,7 @@ int CIniDatei::readAll() {
         report(text::kIniReadIncomplete);
         return 0;
     }
+    normaliseLineEnds(text_);
     textComplete_ = true;
     return 1;
 }

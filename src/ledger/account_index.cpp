@@ -211,11 +211,42 @@ int CSIndex::readFile() {
     nameCursor_ = 0;
 
     std::int64_t balanceLength = balance_->length();
-    if (balanceLength < 0 || !holdsTogether(balanceLength / static_cast<std::int64_t>(kAccountRecordSize))) {
+    if (balanceLength < 0 || !holdsTogether(balanceLength / static_cast<std::int64_t>(kAccountRecordSize)) ||
+        !matchesBalanceFile(balanceLength / static_cast<std::int64_t>(kAccountRecordSize))) {
         clearArrays();
         return 0;
     }
     return 1;
+}
+
+// An index written before the balance file changed (an interrupted creation, deletion or rename) would
+// hide an account - which could then be created a second time - or send a lookup to the wrong record.
+// Every account of the file must be in the index under its number and its name key, and nothing else.
+bool CSIndex::matchesBalanceFile(std::int64_t balanceCount) const {
+    std::vector<int> numberOf(static_cast<std::size_t>(balanceCount), 0);
+    std::vector<IndexNameKey> keyOf(static_cast<std::size_t>(balanceCount));
+    std::string chunk(kBuildChunkRecords * kAccountRecordSize, '\0');
+    std::int64_t accounts = 0;
+    for (std::int64_t first = 0; first < balanceCount; first += static_cast<std::int64_t>(kBuildChunkRecords)) {
+        const std::int64_t n = std::min<std::int64_t>(static_cast<std::int64_t>(kBuildChunkRecords), balanceCount - first);
+        if (!balance_->readExact(first * static_cast<std::int64_t>(kAccountRecordSize), chunk.data(),
+                                 static_cast<std::size_t>(n) * kAccountRecordSize))
+            return false;
+        for (std::int64_t k = 0; k < n; ++k) {
+            const char* record = chunk.data() + k * static_cast<std::int64_t>(kAccountRecordSize);
+            const int number = parseLeadingInt(std::string_view(record, kAccountNumberWidth));
+            numberOf[static_cast<std::size_t>(first + k)] = number;
+            keyOf[static_cast<std::size_t>(first + k)] =
+                accountNameKey(std::string_view(record + AccountRecord::kNameOffset, kIndexNameKeyWidth));
+            if (number > 0) ++accounts;
+        }
+    }
+    if (accounts != count_) return false;
+    for (int i = 0; i < count_; ++i) {
+        if (numberOf[static_cast<std::size_t>(numbers_[i].record)] != numbers_[i].number) return false;
+        if (keyOf[static_cast<std::size_t>(names_[i].record)] != names_[i].key) return false;
+    }
+    return true;
 }
 
 // Sorted arrays, positive numbers, and both arrays naming the same records of the balance file, each once.

@@ -124,6 +124,7 @@ private:
     int writeFile();
     bool checkVersion();
     bool holdsTogether(std::int64_t balanceCount) const;
+    bool matchesBalanceFile(std::int64_t balanceCount) const;
     void deleteFile();
     void clearArrays();
     bool reserve(int needed);

@@ -96,6 +96,16 @@ bool CJIndex::takeTable(const char* bytes, std::int64_t length) {
     return true;
 }
 
+// An index left behind by an interrupted posting (journal written, index not) would hide the last bookings
+// from every report over a month, and one longer than the journal points at bookings that are gone: both
+// are built anew. The newest booking always widens some month's range, so the largest last must be the
+// journal's count.
+bool CJIndex::coversJournal() const {
+    long largest = 0;
+    for (int m = 1; m <= kJournalIndexMonths; ++m) largest = std::max<long>(largest, table_[m].last);
+    return largest == journal_->count();
+}
+
 int CJIndex::open() {
     close();
     if (path_.empty() || !journal_) return 0;
@@ -107,7 +117,7 @@ int CJIndex::open() {
             close();
             return 0;
         }
-        if (takeTable(bytes, got)) return 1;
+        if (takeTable(bytes, got) && coversJournal()) return 1;
         close();
         std::remove(path_.c_str());
     } else if (file_.lastError() != ENOENT) {

@@ -73,6 +73,7 @@ private:
     struct Extent;
 
     bool takeTable(const char* bytes, std::int64_t length);
+    bool coversJournal() const;
     int build();
     void widen(Extent& extent, int month) const;
     static BookingRange rangeOf(const Extent& extent);

@@ -205,6 +205,21 @@ TEST_F(CliLedger, LostOrForeignIndexFilesAreRebuiltAsTheyWereKept) {
     EXPECT_EQ(file("B2009001.jdx"), jdx);
 }
 
+TEST_F(CliLedger, AnIndexLeftBehindByAnInterruptedChangeIsBuiltAnew) {
+    createBooks();
+    // The balance file got an account its index never heard of, and another account's name changed.
+    std::string sal = file("B2009001.sal");
+    sal += record(" 4711", "NACHGETRAGEN", ' ', {});
+    sal.replace(2 * 202 + 5, 5, "BARGE");  // KASSE -> BARGE
+    writeFile(dir.file("BK000001/B2009001.sal"), sal);
+
+    auto list = cli({"account", "list", "-k", "1"});
+    EXPECT_NE(list.out.find(" 4711 NACHGETRAGEN"), std::string::npos) << list.out;
+    auto r = cli({"post", "-k", "1", "--date", "01.06", "--debit", "BARG", "--credit", "4711", "--amount", "1"});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(cli({"account", "create", "-k", "1", "4711", "--name", "DOPPELT"}).exitCode, 1);
+}
+
 TEST_F(CliLedger, ASecondCopyFindsTheCircleLockedAndChangesNothing) {
     createBooks();
     platform::File held;

@@ -252,3 +252,30 @@ TEST(IniFile, SaveCutsTheFileToTheText) {
 
 }  // namespace
 }  // namespace tellmark::config
+
+namespace tellmark::config {
+namespace {
+
+// A settings file saved with bare LF (or CR) line ends is read line by line like CR LF, and the next save
+// writes CR LF without duplicating keys.
+TEST(IniLineEnds, BareLineEndsReadAsCrLf) {
+    testing::TempDir dir;
+    std::string path = dir.file("tellmark.ini");
+    testing::writeFile(path, "[TELLMARK]\nVersion=W001002\nRand oben=2\rZeilen pro Seite=60\n");
+    ui::RecordingMessages messages;
+    CIniDatei ini(messages);
+    ini.setPath(path);
+    ASSERT_EQ(ini.open(), 1);
+    std::string value;
+    EXPECT_EQ(ini.get("[TELLMARK]", "Rand oben", value), 1);
+    EXPECT_EQ(value, "2");
+    EXPECT_EQ(ini.get("[TELLMARK]", "Zeilen pro Seite", value), 1);
+    EXPECT_EQ(value, "60");
+    ini.set("[TELLMARK]", "Rand oben", "3");
+    ASSERT_EQ(ini.save(), 1);
+    ini.close();
+    EXPECT_EQ(testing::readFile(path), "[TELLMARK]\r\nVersion=W001002\r\nRand oben=3\r\nZeilen pro Seite=60\r\n");
+}
+
+}  // namespace
+}  // namespace tellmark::config

@@ -191,8 +191,15 @@ TEST(JournalIndexTest, MissingForeignOrDamagedFilesAreRebuiltFromTheJournal) {
     writeFile(j.indexPath, crossed);
     EXPECT_EQ(reopenedImage(), incremental);
 
-    // A sound file of our version is taken as it is, not rebuilt.
-    std::string own = indexBytes({{5, 2, 4}});
+    // One left behind by an interrupted posting misses the newest bookings, one from a longer journal
+    // points past its end: both are rebuilt.
+    writeFile(j.indexPath, indexBytes({{5, 2, 319}}));
+    EXPECT_EQ(reopenedImage(), incremental);
+    writeFile(j.indexPath, indexBytes({{5, 2, 321}}));
+    EXPECT_EQ(reopenedImage(), incremental);
+
+    // A sound file of our version that reaches the last booking is taken as it is, not rebuilt.
+    std::string own = indexBytes({{5, 2, 320}});
     writeFile(j.indexPath, own);
     EXPECT_EQ(reopenedImage(), own);
 
