@@ -118,6 +118,8 @@ void run(std::string_view input) {
     index.noteBooking(count, 4);
     FUZZ_CHECK(index.first(4) >= 1 && index.first(4) <= count + 1 && index.last(4) >= count + 1);
     FUZZ_CHECK(index.write() == 1);
+    // Booking 3 deleted as the posting engine deletes it: the journal loses the record, the index notes it.
+    FUZZ_CHECK(journal.removeBookings(4, 3));
     index.noteRemoval(3);
     FUZZ_CHECK(index.write() == 1);
     checkRanges(index);
@@ -131,11 +133,17 @@ void run(std::string_view input) {
     FUZZ_CHECK(again.open() == 1);
     FUZZ_CHECK(sameTable(tableOf(again), written));
 
-    // Rebuilt, it is the journal's table again, with the April booking.
+    // Rebuilt, it is the journal's table again: each month from its first to its last booking.
     again.close();
     FUZZ_CHECK(again.rebuild() == 1);
-    Table rebuilt = builtTable();
-    rebuilt[4] = {count + 1, count + 1};
+    Table rebuilt{};
+    for (long n = 1; n <= journal.count(); ++n) {
+        FUZZ_CHECK(journal.readBooking(n));
+        const int month = journal.current().month;
+        if (month < 1 || month > kJournalIndexMonths) continue;
+        if (rebuilt[month].first == 0) rebuilt[month].first = n;
+        rebuilt[month].last = n;
+    }
     FUZZ_CHECK(sameTable(tableOf(again), rebuilt));
     FUZZ_CHECK(messages.empty());
 }
