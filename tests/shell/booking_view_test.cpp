@@ -1,0 +1,107 @@
+// The booking form widget: real key events reach the form model, a typed line is posted, and the frame
+// follows the form's insert mode and requests.
+
+#include <QLabel>
+#include <QTest>
+
+#include "circles/document.h"
+#include "entry/entry_form.h"
+#include "posting/account_maintenance.h"
+#include "shell/main_frame.h"
+#include "shell_test_support.h"
+
+using namespace tellmark;
+using namespace tellmark::shell;
+
+class BookingViewTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init() {
+        dir_ = std::make_unique<testing::StartDirectory>();
+        testing::createCircle(1, "Muster GmbH", 2024);
+        {
+            ui::SilentMessages silent;
+            ui::NoProgress noProgress;
+            circles::CVt36Doc doc(silent, noProgress);
+            doc.readProgramConfig();
+            QCOMPARE(doc.openCircle(1), 1);
+            posting::AccountFiles files{doc.reportCursor(), doc.accountIndex(), doc.balanceFile(), 3, silent};
+            for (auto [number, name] : {std::pair{1000, "KASSE"}, std::pair{8400, "ERLOESE"}}) {
+                posting::NewAccount account;
+                account.number = number;
+                account.name = name;
+                QCOMPARE(int(posting::createAccount(files, account)), int(posting::MaintenanceResult::Done));
+            }
+        }
+        runner_ = std::make_unique<testing::ScriptedRunner>();
+        runner_->on("CircleSelectionDialog", testing::answerWith("number", "1"));
+        frame_ = std::make_unique<CMainFrame>(runner_.get());
+        QVERIFY(frame_->newDocument());
+        frame_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
+    }
+    void cleanup() {
+        frame_.reset();
+        runner_.reset();
+        dir_.reset();
+    }
+
+    void typedLineIsPosted() {
+        CVt36View* view = frame_->view();
+        QTest::keyClicks(view, "01.02");
+        QTest::keyClick(view, Qt::Key_Tab);
+        QTest::keyClicks(view, "R1");
+        QTest::keyClick(view, Qt::Key_Tab);
+        QTest::keyClicks(view, "1");
+        QTest::keyClick(view, Qt::Key_Tab);
+        QCOMPARE(QString::fromStdString(view->model()->debitName()).trimmed(), QStringLiteral("KASSE"));
+        QTest::keyClicks(view, "84");
+        QTest::keyClick(view, Qt::Key_Tab);
+        QTest::keyClicks(view, "Verkauf");
+        QTest::keyClick(view, Qt::Key_Tab);
+        QTest::keyClicks(view, "119");
+        QTest::keyClick(view, Qt::Key_Return);
+        QTest::keyClicks(view, "19");
+        QTest::keyClick(view, Qt::Key_Tab);
+        QVERIFY(view->model()->savePromptShown());
+        QTest::keyClicks(view, "J");
+        QVERIFY(runner_->messages.empty());
+        QCOMPARE(view->model()->bookingCount(), 1L);
+        QCOMPARE(view->model()->currentNumber(), 2L);
+
+        const std::string journal = testing::readAll(dir_->file("BK000001/B2024001.jou"));
+        const std::string record = std::string("01.02") + "R1    " + " 1000" + " 8400" + "Verkauf" +
+                                   std::string(18, ' ') + "     119.00" + "19.00" + "\r\n";
+        QCOMPARE(QByteArray::fromStdString(journal), QByteArray::fromStdString(record));
+        QCOMPARE(QString::fromStdString(view->model()->row(0)).left(25), QStringLiteral("01.02 R1      1000  8400 "));
+    }
+
+    void insertKeyShowsOverwriteInTheStatusBar() {
+        CVt36View* view = frame_->view();
+        QVERIFY(frame_->insertMode());
+        QCOMPARE(frame_->overwritePane()->text(), QString());
+        QTest::keyClick(view, Qt::Key_Insert);
+        QVERIFY(!view->model()->insertMode());
+        QVERIFY(!frame_->insertMode());
+        QCOMPARE(frame_->overwritePane()->text(), QString::fromUtf8("ÜB"));
+        // Switching the circle opens it in insert mode again.
+        runner_->on("CircleSelectionDialog", testing::answerWith("number", "1"));
+        QTest::keyClick(view, Qt::Key_F9);
+        QVERIFY(frame_->insertMode());
+        QCOMPARE(frame_->overwritePane()->text(), QString());
+    }
+
+    void ctrlAOpensTheAccountsDialog() {
+        runner_->on("AccountsDialog", testing::press("close"));
+        QTest::keyClick(frame_->view(), Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(runner_->dialogs.back(), QStringLiteral("AccountsDialog"));
+    }
+
+private:
+    std::unique_ptr<testing::StartDirectory> dir_;
+    std::unique_ptr<testing::ScriptedRunner> runner_;
+    std::unique_ptr<CMainFrame> frame_;
+};
+
+TELLMARK_SHELL_TEST_MAIN(BookingViewTest)
+#include "booking_view_test.moc"

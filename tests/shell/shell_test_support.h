@@ -1,0 +1,81 @@
+#pragma once
+// Helpers of the desktop program's tests: a dialog runner that answers dialogs by a script and records
+// every message, a temporary start directory, and booking circles made with the core.
+
+#include <QDialog>
+#include <QTemporaryDir>
+#include <QTest>
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "shell/application.h"
+#include "shell/dialog_runner.h"
+
+namespace tellmark::shell::testing {
+
+// Main of a test program: the application as the program makes it (numbers with a decimal point).
+#define TELLMARK_SHELL_TEST_MAIN(TestClass)                                       \
+    int main(int argc, char** argv) {                                             \
+        auto app = tellmark::shell::createApplication(argc, argv);               \
+        TestClass test;                                                           \
+        return QTest::qExec(&test, argc, argv);                                   \
+    }
+
+struct SeenMessage {
+    QString title;    // window title, from the icon
+    QString heading;  // the caption
+    QString text;
+};
+
+// Answers each dialog by the next handler queued for its object name (the handler returns the result);
+// message dialogs are recorded and confirmed. A dialog without a handler is recorded and cancelled.
+class ScriptedRunner : public DialogRunner {
+public:
+    using Handler = std::function<int(QDialog&)>;
+    int run(QDialog& dialog) override;
+    void on(const QString& objectName, Handler handler) { script_[objectName].push_back(std::move(handler)); }
+
+    std::vector<QString> dialogs;        // object names in the order they were run
+    std::vector<SeenMessage> messages;
+    std::vector<QString> unanswered;     // dialogs that had no handler
+
+private:
+    std::map<QString, std::deque<Handler>> script_;
+};
+
+// Sets a line edit of the dialog as if typed, clicks a button of it, and gives the dialog's result
+// (-1 while it is still open).
+void setField(QDialog& dialog, const char* name, const QString& text);
+void type(QDialog& dialog, const char* name, const QString& text);
+int click(QDialog& dialog, const char* button);
+// A handler that types into one field and presses "ok".
+ScriptedRunner::Handler answerWith(const char* field, const QString& text);
+// A handler that presses one button.
+ScriptedRunner::Handler press(const char* button);
+
+// A temporary directory that is the current directory while the object lives.
+class StartDirectory {
+public:
+    StartDirectory();
+    ~StartDirectory();
+    QString path() const { return dir_.path(); }
+    std::string file(const std::string& name) const;
+
+private:
+    QTemporaryDir dir_;
+    QString previous_;
+};
+
+// Creates circle `number` in the current directory with the core: settings file and empty ledger files
+// of the year. cashBasis picks the result statement.
+void createCircle(int number, const std::string& name, int year, bool cashBasis = true);
+// Creates circle `number` with settings file only (no ledger files for its year).
+void createCircleSettingsOnly(int number, const std::string& name, int year);
+
+// The whole file as bytes.
+std::string readAll(const std::string& path);
+
+}  // namespace tellmark::shell::testing
