@@ -76,6 +76,59 @@ private Q_SLOTS:
         QCOMPARE(QString::fromStdString(view->model()->row(0)).left(25), QStringLiteral("01.02 R1      1000  8400 "));
     }
 
+    // Lines typed through the widget, as a person would; the row numbers are those of the form.
+    void post(const char* date, const char* text) {
+        CVt36View* view = frame_->view();
+        QTest::keyClicks(view, date);
+        QTest::keyClick(view, Qt::Key_Tab);
+        QTest::keyClick(view, Qt::Key_Tab);
+        QTest::keyClicks(view, "1000");
+        QTest::keyClick(view, Qt::Key_Tab);
+        QTest::keyClicks(view, "8400");
+        QTest::keyClick(view, Qt::Key_Tab);
+        QTest::keyClicks(view, text);
+        QTest::keyClick(view, Qt::Key_Tab);
+        QTest::keyClicks(view, "10");
+        QTest::keyClick(view, Qt::Key_Tab);
+        QTest::keyClick(view, Qt::Key_Tab);
+        QTest::keyClicks(view, "J");
+    }
+
+    void markerNettoAndBrowsingThroughTheWidget() {
+        CVt36View* view = frame_->view();
+        entry::EntryFormModel* form = view->model();
+        for (int i = 1; i <= 3; ++i) post("03.02", "Miete");
+        QCOMPARE(form->bookingCount(), 3L);
+        // The new line sits directly under the last of fewer than eight bookings.
+        QCOMPARE(form->cursorRow(), 3);
+
+        // A text with ".#" keeps the cursor on the marker.
+        QTest::keyClicks(view, "04.02");
+        for (const char* field : {"", "1000", "8400"}) {
+            QTest::keyClick(view, Qt::Key_Tab);
+            QTest::keyClicks(view, field);
+        }
+        QTest::keyClick(view, Qt::Key_Tab);
+        QTest::keyClicks(view, "Rechnung .# vom");
+        QTest::keyClick(view, Qt::Key_Tab);
+        QCOMPARE(form->cursorColumn(), 25 + 9);
+
+        // Typing replaces the marker; then F5 in the amount field selects "Netto", a second F5 clears it.
+        QTest::keyClicks(view, "12");
+        QTest::keyClick(view, Qt::Key_Tab);
+        QCOMPARE(form->cursorColumn(), 51);
+        QTest::keyClick(view, Qt::Key_F5);
+        QVERIFY(form->kind() == posting::BookingKind::Net);
+        QTest::keyClick(view, Qt::Key_F5);
+        QVERIFY(form->kind() == posting::BookingKind::Normal);
+
+        // Page back with fewer than eight bookings before shows bookings 1 to 8 from the top row.
+        QTest::keyClick(view, Qt::Key_PageUp);
+        QTest::keyClick(view, Qt::Key_PageUp);
+        QCOMPARE(form->rowNumber(0), 1L);
+        QCOMPARE(form->currentNumber(), 1L);
+    }
+
     void insertKeyShowsOverwriteInTheStatusBar() {
         CVt36View* view = frame_->view();
         QVERIFY(frame_->insertMode());
