@@ -1,5 +1,7 @@
 #include "posting/account_maintenance.h"
 
+#include "config/text_helpers.h"
+
 #include <cstdint>
 
 #include "config/amounts.h"
@@ -31,14 +33,8 @@ void showInformation(AccountFiles& files, std::string_view text) {
     files.messages.show(text, text::kCaptionInformation, ui::kIconStop);
 }
 
-std::string trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    const std::size_t last = text.find_last_not_of(' ');
-    return std::string(text.substr(first, last - first + 1));
-}
-
-bool isBlank(std::string_view text) { return text.find_first_not_of(' ') == std::string_view::npos; }
+using config::isBlank;
+std::string trimmed(std::string_view text) { return config::trim(text); }
 
 // Puts the cursor on the account; false when it is not there.
 bool findNumber(AccountFiles& files, int number) {

@@ -1,5 +1,7 @@
 #include "shell/password_dialog.h"
 
+#include "config/text_helpers.h"
+
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -17,11 +19,7 @@ namespace {
 constexpr int kPasswordTyped = 16;
 constexpr int kPollEvery = 10;
 
-std::string trimmedBlanks(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
+std::string trimmedBlanks(const std::string& text) { return config::trim(text); }
 }  // namespace
 
 PasswordDialog::PasswordDialog(ShellContext& context, std::string password)

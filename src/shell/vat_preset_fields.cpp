@@ -1,5 +1,7 @@
 #include "shell/vat_preset_fields.h"
 
+#include "config/text_helpers.h"
+
 #include <QGridLayout>
 
 #include "config/field_checks.h"
@@ -14,11 +16,7 @@ namespace {
 constexpr int kRateTyped = 5;
 constexpr std::size_t kNameWidth = 25;
 
-std::string trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
-}
+std::string trimmed(std::string_view text) { return config::trim(text); }
 
 std::string padded(std::string name) {
     name.resize(kNameWidth, ' ');
