@@ -1,6 +1,7 @@
 #include "posting/posting_engine.h"
 
 #include <initializer_list>
+#include <vector>
 
 #include "config/amounts.h"
 #include "posting/booking_kinds.h"
@@ -13,7 +14,7 @@ namespace tellmark::posting {
 
 namespace {
 
-enum class Outcome { Posted, BadLine, AccountMissing, VatAccountMissing, JournalFailed };
+enum class Outcome { Posted, BadLine, AccountMissing, VatAccountMissing, SlotOverflow, JournalFailed };
 
 // A line about to be posted or reversed: what its journal record holds.
 struct Line {
@@ -83,6 +84,30 @@ void apply(Books& books, const Line& line, double sign) {
     vat.addToMonth(b.month, split.vat, line.opening);
 }
 
+// Whether every slot the line's amounts (times sign) go to still fits its twelve characters afterwards.
+// Runs right after prepare; a record that two cursors stand on counts once with both amounts.
+bool fits(Books& books, const Line& line, double sign) {
+    const ledger::ParsedBooking& b = line.booking;
+    const PostingSplit split = splitOf(line.postingType, sign * b.amountValue, sign * b.vatValue);
+    struct Change {
+        const ledger::CSalden* cursor;
+        double amount;
+    };
+    std::vector<Change> changes{{&books.debit, split.debit}, {&books.credit, split.credit}};
+    if (split.vatAccount == VatAccount::Input) changes.push_back({&books.inputVat, split.vat});
+    if (split.vatAccount == VatAccount::Output) changes.push_back({&books.outputVat, split.vat});
+    for (std::size_t i = 0; i < changes.size(); ++i) {
+        const ledger::CSalden& cursor = *changes[i].cursor;
+        const int slot = line.opening ? 0 : cursor.slotOfMonth(b.month);
+        if (slot < 0) return false;
+        double value = cursor.slotValue(slot);
+        for (const Change& c : changes)
+            if (c.cursor->recordNumber() == cursor.recordNumber()) value += c.amount;
+        if (ledger::amountText12(config::roundToCents(value)).size() != ledger::kAccountSlotWidth) return false;
+    }
+    return true;
+}
+
 Line lineOf(const ledger::BookingTexts& texts, int chart) {
     const ledger::JournalRecord record = ledger::makeJournalRecord(texts);
     return Line{ledger::parseJournalRecord(record.data(), chart)};
@@ -98,6 +123,11 @@ Outcome postAt(Books& books, long i, const ledger::BookingTexts& texts) {
         if (line.missingVatAccount == 0) return Outcome::AccountMissing;
         showError(books, format(text::kVatAccountMissing, line.missingVatAccount));
         return Outcome::VatAccountMissing;
+    }
+
+    if (!fits(books, line, 1.0)) {
+        showError(books, text::kSlotWouldOverflow);
+        return Outcome::SlotOverflow;
     }
 
     // The record carries the account numbers as the balance file holds them, whatever was typed.
@@ -186,6 +216,10 @@ int deleteBooking(Books& books, long n) {
     Line line;
     if (!readLine(books, n, line)) return 0;
     const bool reversed = prepare(books, line);
+    if (reversed && !fits(books, line, -1.0)) {
+        showError(books, text::kSlotWouldOverflow);
+        return 0;
+    }
     if (reversed) {
         apply(books, line, -1.0);
     } else {
@@ -205,6 +239,10 @@ int changeBooking(Books& books, long n, const ledger::BookingTexts& texts) {
     Line old;
     if (!readLine(books, n, old)) return 0;
     const bool reversed = prepare(books, old);
+    if (reversed && !fits(books, old, -1.0)) {
+        showError(books, text::kSlotWouldOverflow);
+        return 0;
+    }
     if (reversed) {
         apply(books, old, -1.0);
     } else {

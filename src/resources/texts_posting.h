@@ -68,6 +68,11 @@ inline constexpr std::string_view kVatAccountMissing =
     cp<"Das Mehrwertsteuerkonto %i ist in der Saldendatei nicht vorhanden.\n"
        "Der Buchungssatz wurde nicht gespeichert !\nBitte Neuverbuchung/Reorganisation durchführen !">();
 // The journal refused the record: nothing is posted to the balances either.
+// A month slot holds twelve characters: a line that would push one beyond them is refused before anything
+// is written, so journal and balances never part.
+inline constexpr std::string_view kSlotWouldOverflow = cp<
+    "Der Monatssaldo eines Kontos würde den Platz in der Saldendatei überschreiten\n"
+    "(höchstens 999999999.99 bzw. -99999999.99).\nDer Buchungssatz wurde nicht gespeichert !">();
 inline constexpr std::string_view kJournalRecordNotWritten =
     cp<"Der Buchungssatz konnte nicht in die Journaldatei geschrieben werden !">();
 

@@ -220,6 +220,21 @@ TEST_F(CliLedger, AnIndexLeftBehindByAnInterruptedChangeIsBuiltAnew) {
     EXPECT_EQ(cli({"account", "create", "-k", "1", "4711", "--name", "DOPPELT"}).exitCode, 1);
 }
 
+TEST_F(CliLedger, ALineThatWouldOverflowAMonthSlotIsRefusedBeforeAnythingIsWritten) {
+    createBooks();
+    ok({"post", "-k", "1", "--date", "01.05", "--debit", "1200", "--credit", "8400", "--amount", "99999999.99"});
+    std::string jou = file("B2009001.jou"), sal = file("B2009001.sal");
+    // Twice the largest amount on the credit side no longer fits "%12.2f" in twelve characters.
+    auto r = cli({"post", "-k", "1", "--date", "02.05", "--debit", "1200", "--credit", "8400", "--amount", "99999999.99"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "FEHLER: Der Monatssaldo eines Kontos würde den Platz in der Saldendatei überschreiten\n"
+                     "(höchstens 999999999.99 bzw. -99999999.99).\nDer Buchungssatz wurde nicht gespeichert !\n");
+    EXPECT_EQ(file("B2009001.jou"), jou);
+    EXPECT_EQ(file("B2009001.sal"), sal);
+    // Another month still takes it.
+    ok({"post", "-k", "1", "--date", "02.06", "--debit", "1200", "--credit", "8400", "--amount", "99999999.99"});
+}
+
 TEST_F(CliLedger, ASecondCopyFindsTheCircleLockedAndChangesNothing) {
     createBooks();
     platform::File held;
