@@ -141,3 +141,18 @@ int runJournal(Context& ctx, const Words& words) {
 }
 
 }  // namespace tellmark::cli
+
+namespace tellmark::cli {
+
+// "Neuindizierung": both index files built anew from the balance file and the journal.
+int runReindex(Context& ctx, const Words& words) {
+    Arguments args(words, {{"-k", true}});
+    args.expectPositionals(0, 0);
+    OpenCircle circle(ctx);
+    if (!circle.open(ctx, args.required("-k"))) return 1;
+    bool accounts = circle.doc.accountIndex().rebuild() == 1;
+    bool journal = circle.doc.journalIndex().rebuild() == 1;
+    return accounts && journal ? 0 : 1;
+}
+
+}  // namespace tellmark::cli

@@ -24,5 +24,6 @@ int runChange(Context& ctx, const Words& words);
 int runDelete(Context& ctx, const Words& words);
 int runJournal(Context& ctx, const Words& words);
 int runReport(Context& ctx, const Words& words);
+int runReindex(Context& ctx, const Words& words);
 
 }  // namespace tellmark::cli

@@ -32,7 +32,8 @@ const char* const kUsage =
     "        balance-list [--from-month M] [--to-month M] [--group PATTERN | --from-account A --to-account B]\n"
     "                     [--narrow] [--alphabetical] [--nonzero-only]\n"
     "        trial-balance --month M    balance-sheet --month M    result --from-month M --to-month M\n"
-    "        chart    circles\n";
+    "        chart    circles\n"
+    "  reindex -k N                           build both index files anew\n";
 
 }  // namespace
 
@@ -69,6 +70,7 @@ int main(int argc, char** argv) {
         if (command == "delete") return runDelete(ctx, rest);
         if (command == "journal") return runJournal(ctx, rest);
         if (command == "report") return runReport(ctx, rest);
+        if (command == "reindex") return runReindex(ctx, rest);
         throw UsageError("unknown command " + command);
     } catch (const UsageError& e) {
         std::fprintf(stderr, "tellmark-cli: %s\n%s", e.what(), kUsage);

@@ -203,6 +203,11 @@ TEST_F(CliLedger, LostOrForeignIndexFilesAreRebuiltAsTheyWereKept) {
     ok({"journal", "-k", "1"});
     EXPECT_EQ(file("B2009001.sdx"), sdx);
     EXPECT_EQ(file("B2009001.jdx"), jdx);
+
+    // The same on demand.
+    ok({"reindex", "-k", "1"});
+    EXPECT_EQ(file("B2009001.sdx"), sdx);
+    EXPECT_EQ(file("B2009001.jdx"), jdx);
 }
 
 TEST_F(CliLedger, AnIndexLeftBehindByAnInterruptedChangeIsBuiltAnew) {
