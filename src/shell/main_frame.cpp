@@ -77,7 +77,8 @@ CMainFrame::CMainFrame(DialogRunner* runner, QWidget* parent)
       messages_(runner_, this),
       context_{runner_, messages_, *progress_, this},
       doc_(messages_, *progress_),
-      opening_(doc_, context_) {
+      opening_(doc_, context_),
+      reports_(std::make_unique<ReportCommands>(context_, doc_)) {
     setObjectName(QStringLiteral("CMainFrame"));
     setWindowTitle(qt(text::kAppTitle));
     mdi_ = new QMdiArea(this);
@@ -154,6 +155,12 @@ void CMainFrame::registerHandlers() {
     setCommandHandler(cmd::kAccounts, [this] { runAccounts(); });
     // No report exists for the account histories: the command ends without output.
     setCommandHandler(cmd::kAccountHistories, [] {});
+    setCommandHandler(cmd::kBalanceList, [this] { reports_->balanceList(); });
+    setCommandHandler(cmd::kTrialBalance, [this] { reports_->trialBalance(); });
+    setCommandHandler(cmd::kChartList, [this] { reports_->chartOfAccountsList(); });
+    setCommandHandler(cmd::kResultStatement, [this] { reports_->resultStatement(); });
+    setCommandHandler(cmd::kBalanceSheet, [this] { reports_->balanceSheet(); });
+    setCommandHandler(cmd::kCircleOverview, [this] { reports_->circleOverview(); });
     setCommandHandler(cmd::kCircleAdministration, [this] { administration(); });
     setCommandHandler(cmd::kProgramManagement, [this] { runConfigDialog<ProgramManagementDialog>(); });
     setCommandHandler(cmd::kPageSettings, [this] { runConfigDialog<PageSettingsDialog>(); });

@@ -18,6 +18,7 @@
 #include "shell/circle_opening.h"
 #include "shell/message_dialog.h"
 #include "shell/progress_window.h"
+#include "shell/report_commands.h"
 #include "shell/shell_context.h"
 
 namespace tellmark::shell {
@@ -53,6 +54,7 @@ public:
     ShellContext& context() { return context_; }
     CircleOpening& opening() { return opening_; }
     ProgressWindow& progressWindow() { return *progress_; }
+    ReportCommands& reports() { return *reports_; }
     QLabel* overwritePane() const { return overwritePane_; }
 
 protected:
@@ -85,6 +87,7 @@ private:
     ShellContext context_;
     circles::CVt36Doc doc_;
     CircleOpening opening_;
+    std::unique_ptr<ReportCommands> reports_;
 
     QMdiArea* mdi_;
     CChildFrame* child_ = nullptr;

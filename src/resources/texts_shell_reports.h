@@ -1,0 +1,23 @@
+#pragma once
+// Texts of the desktop program's report dialogs that the report texts do not already hold: the print
+// date field, the balance sheet dialog and the result dialog. The balance list and trial balance dialogs
+// take theirs from texts_reports_lists.h, the output choice from texts_reports_output.h.
+
+#include <string_view>
+
+#include "resources/cp1252_literal.h"
+
+namespace tellmark::text {
+
+inline constexpr std::string_view kReportDialogPrintDate = cp<"&Druckdatum:">();
+
+// Balance sheet: the cut-off month as in the trial balance dialog.
+inline constexpr std::string_view kBalanceSheetDialogTitle = cp<"Ausdruck / Vorschau Bilanz">();
+
+// Result of a period.
+inline constexpr std::string_view kResultDialogTitle = cp<"Einnahme-Überschussrechnung">();
+inline constexpr std::string_view kResultDialogMonthGroup = cp<"Monat">();
+inline constexpr std::string_view kResultDialogFromMonth = cp<"&von:">();
+inline constexpr std::string_view kResultDialogToMonth = cp<"&bis:">();
+
+}  // namespace tellmark::text

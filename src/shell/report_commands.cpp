@@ -1,0 +1,211 @@
+#include "shell/report_commands.h"
+
+#include "circles/circle_list.h"
+#include "circles/circle_settings_file.h"
+#include "config/dates.h"
+#include "config/file_names.h"
+#include "posting/account_maintenance.h"
+#include "reports/balance_list_report.h"
+#include "reports/balance_sheet_report.h"
+#include "reports/chart_list_report.h"
+#include "reports/circle_overview_report.h"
+#include "reports/page_header.h"
+#include "reports/result_report.h"
+#include "reports/text_file_output.h"
+#include "reports/trial_balance_report.h"
+#include "resources/texts_common.h"
+#include "resources/texts_reports_output.h"
+#include "resources/texts_reports_lists.h"
+#include "resources/texts_shell_reports.h"
+#include "shell/balance_list_dialog.h"
+#include "shell/chart_list_dialog.h"
+#include "shell/cut_off_month_dialog.h"
+#include "shell/result_dialog.h"
+#include "shell/text_file_name_dialog.h"
+
+namespace tellmark::shell {
+
+namespace {
+
+// The period's dates: day 1 of the first month, the last day of the last month, each month in its year.
+void setPeriod(reports::ReportRequest& r, int fromMonth, int toMonth, const reports::BookingYear& year) {
+    r.fromMonth = fromMonth;
+    r.fromDay = 1;
+    r.fromYear = reports::YearOfMonth(fromMonth, year);
+    r.toMonth = toMonth;
+    r.toYear = reports::YearOfMonth(toMonth, year);
+    r.toDay = toMonth >= 1 && toMonth <= 12 ? config::lastDayOfMonth(toMonth, r.toYear) : 31;
+}
+
+void setPrintDate(reports::ReportRequest& request, const reports::ReportRequest& date) {
+    request.printDay = date.printDay;
+    request.printMonth = date.printMonth;
+    request.printYear = date.printYear;
+}
+
+void setPrintDateToday(reports::ReportRequest& request) {
+    const config::Today today = config::today();
+    request.printDay = std::stoi(today.dayMonth.substr(0, 2));
+    request.printMonth = std::stoi(today.month);
+    request.printYear = std::stoi(today.year);
+}
+
+}  // namespace
+
+ReportCommands::ReportCommands(ShellContext& context, circles::CVt36Doc& doc) : context_(context), doc_(doc) {}
+
+ReportCommands::~ReportCommands() { delete screen_.data(); }
+
+reports::ReportRequest ReportCommands::newRequest() const {
+    reports::ReportRequest request;
+    request.linesPerPage = doc_.programConfig().linesPerPage;
+    request.topMargin = doc_.programConfig().topMargin;
+    return request;
+}
+
+reports::BookingYear ReportCommands::bookingYear() const { return reports::BookingYearOf(doc_.settings()); }
+
+void ReportCommands::balanceList() {
+    BalanceListDialog dialog(context_, doc_);
+    if (context_.runner.run(dialog) != QDialog::Accepted) return;
+    reports::BalanceListOptions options = dialog.options();
+    reports::ReportRequest request = newRequest();
+    setPrintDate(request, dialog.printDate());
+    reports::FillBalanceListRequest(request, options, bookingYear());
+    reports::PrintFile printFile(doc_.paths()[config::DocumentPaths::kSlotPrintFile], context_.messages);
+    if (reports::GenerateBalanceList(printFile, request, options, doc_.reportCursor(), doc_.accountIndex(),
+                                     doc_.settings()) != 1)
+        return;
+    chooseAndSend(printFile, options.wide ? PrintRule::WideBalanceList : PrintRule::Narrow);
+}
+
+void ReportCommands::trialBalance() {
+    CutOffMonthDialog dialog(context_, doc_, text::kTrialBalanceDialogTitle, "TrialBalanceDialog");
+    if (context_.runner.run(dialog) != QDialog::Accepted) return;
+    reports::TrialBalanceOptions options;
+    options.cutOffMonth = dialog.cutOffMonth();
+    reports::ReportRequest request = newRequest();
+    setPrintDate(request, dialog.printDate());
+    reports::FillTrialBalanceRequest(request, options);
+    reports::PrintFile printFile(doc_.paths()[config::DocumentPaths::kSlotPrintFile], context_.messages);
+    if (reports::GenerateTrialBalance(printFile, request, options, doc_.reportCursor(), doc_.accountIndex(),
+                                      doc_.settings()) != 1)
+        return;
+    chooseAndSend(printFile, PrintRule::Narrow);
+}
+
+void ReportCommands::chartOfAccountsList() {
+    // The output comes first: on the screen the chart is a list box, not a report.
+    ReportOutput output = ReportOutput::Screen;
+    if (!chooseOutput(output)) return;
+    if (output == ReportOutput::Screen) {
+        ChartListDialog list(context_, posting::chartOfAccountsList(doc_.reportCursor()));
+        context_.runner.run(list);
+        return;
+    }
+    reports::ReportRequest request = newRequest();
+    setPrintDateToday(request);
+    reports::PrintFile printFile(doc_.paths()[config::DocumentPaths::kSlotPrintFile], context_.messages);
+    if (reports::GenerateChartOfAccountsList(printFile, request, doc_.reportCursor(), doc_.accountIndex(),
+                                             doc_.settings(), context_.messages) != 1)
+        return;
+    send(printFile, PrintRule::Narrow, output);
+}
+
+void ReportCommands::resultStatement() {
+    ResultDialog dialog(context_, doc_);
+    if (context_.runner.run(dialog) != QDialog::Accepted) return;
+    reports::ReportRequest request = newRequest();
+    setPrintDate(request, dialog.printDate());
+    setPeriod(request, dialog.fromMonth(), dialog.toMonth(), bookingYear());
+    reports::PrintFile printFile(doc_.paths()[config::DocumentPaths::kSlotPrintFile], context_.messages);
+    if (reports::GenerateResult(printFile, request, reports::ResultOptions{}, doc_.reportCursor(),
+                                doc_.accountIndex(), doc_.settings(), context_.messages) != 1)
+        return;
+    chooseAndSend(printFile, PrintRule::Narrow);
+}
+
+void ReportCommands::balanceSheet() {
+    CutOffMonthDialog dialog(context_, doc_, text::kBalanceSheetDialogTitle, "BalanceSheetDialog");
+    if (context_.runner.run(dialog) != QDialog::Accepted) return;
+    reports::ReportRequest request = newRequest();
+    setPrintDate(request, dialog.printDate());
+    setPeriod(request, 0, dialog.cutOffMonth(), bookingYear());
+    reports::PrintFile printFile(doc_.paths()[config::DocumentPaths::kSlotPrintFile], context_.messages);
+    if (reports::GenerateBalanceSheet(printFile, request, doc_.reportCursor(), doc_.accountIndex(), doc_.settings(),
+                                      context_.messages) != 1)
+        return;
+    chooseAndSend(printFile, PrintRule::Narrow);
+}
+
+void ReportCommands::circleOverview() {
+    if (!doc_.isOpen()) return;  // the print file lives in the open circle's directory
+    std::vector<reports::CircleOverviewEntry> entries;
+    for (const auto& entry : circles::listCircles(doc_.dataDirectory(), config::kMaxCircles, context_.messages)) {
+        circles::CIniBK file(context_.messages);
+        file.setPath(config::settingsFileName(doc_.dataDirectory(), entry.number));
+        if (file.open() != 1) continue;
+        file.readSettings();
+        file.close();
+        entries.push_back(reports::CircleOverviewEntryOf(entry.number, file.settings()));
+    }
+    reports::ReportRequest request = newRequest();
+    setPrintDateToday(request);
+    reports::PrintFile printFile(doc_.paths()[config::DocumentPaths::kSlotPrintFile], context_.messages);
+    if (reports::PrintCircleOverview(printFile, request, entries) != 1) return;
+    chooseAndSend(printFile, PrintRule::Narrow);
+}
+
+bool ReportCommands::chooseOutput(ReportOutput& output) {
+    OutputDialog dialog(context_, PrinterAvailable());
+    if (context_.runner.run(dialog) != QDialog::Accepted) return false;
+    output = dialog.choice();
+    return true;
+}
+
+void ReportCommands::chooseAndSend(reports::PrintFile& printFile, PrintRule rule) {
+    ReportOutput output = ReportOutput::Screen;
+    if (chooseOutput(output)) send(printFile, rule, output);
+}
+
+void ReportCommands::send(reports::PrintFile& printFile, PrintRule rule, ReportOutput output) {
+    bool started = true;
+    switch (output) {
+    case ReportOutput::Screen: started = showOnScreen(printFile); break;
+    case ReportOutput::Printer:
+        started = PrintReport(printFile, rule, doc_.programConfig(), context_) != PrintResult::Failed;
+        break;
+    case ReportOutput::TextFile: writeTextFile(printFile); break;
+    }
+    if (!started) context_.messages.show(text::kOutputNotSent, text::kCaptionError, ui::kIconStop);
+}
+
+bool ReportCommands::showOnScreen(reports::PrintFile& printFile) {
+    delete screen_.data();
+    auto* window = new ScreenWindow(QString::fromStdString(printFile.path()), printFile.state().pageStart,
+                                    context_.frame);
+    if (!window->load()) {
+        delete window;
+        return false;
+    }
+    screen_ = window;
+    window->placeOverClientArea();
+    window->show();
+    window->setFocus();
+    return true;
+}
+
+void ReportCommands::writeTextFile(reports::PrintFile& printFile) {
+    std::string name(text::kTextFileDefaultName);
+    for (;;) {
+        TextFileNameDialog dialog(context_, name);
+        if (context_.runner.run(dialog) != QDialog::Accepted) return;
+        name = dialog.name();
+        // 2: the name was refused and the 8.3 message shown; ask again with what was typed.
+        if (reports::WriteTextFile(name, printFile.path(), doc_.dataDirectory(), doc_.number(), context_.messages) !=
+            2)
+            return;
+    }
+}
+
+}  // namespace tellmark::shell

@@ -1,0 +1,51 @@
+#pragma once
+// The report commands of the desktop program: each shows its dialog, fills the request (page geometry
+// from the settings, period, print date, the report's own fields), runs the generator into the circle's
+// print file and, when that succeeded, asks where the report goes: screen window, printer or text file.
+
+#include <QPointer>
+
+#include "circles/document.h"
+#include "reports/page_header.h"
+#include "reports/print_file.h"
+#include "shell/output_dialog.h"
+#include "shell/report_printer.h"
+#include "shell/screen_window.h"
+#include "shell/shell_context.h"
+
+namespace tellmark::shell {
+
+class ReportCommands {
+public:
+    ReportCommands(ShellContext& context, circles::CVt36Doc& doc);
+    ~ReportCommands();
+    ReportCommands(const ReportCommands&) = delete;
+    ReportCommands& operator=(const ReportCommands&) = delete;
+
+    void balanceList();
+    void trialBalance();
+    void chartOfAccountsList();
+    void resultStatement();
+    void balanceSheet();
+    void circleOverview();
+
+    // The one screen window, null while none is open.
+    ScreenWindow* screenWindow() const { return screen_.data(); }
+
+private:
+    reports::ReportRequest newRequest() const;
+    reports::BookingYear bookingYear() const;
+    // The output dialog; false when it was cancelled.
+    bool chooseOutput(ReportOutput& output);
+    // Sends the finished report where output says.
+    void send(reports::PrintFile& printFile, PrintRule rule, ReportOutput output);
+    void chooseAndSend(reports::PrintFile& printFile, PrintRule rule);
+    bool showOnScreen(reports::PrintFile& printFile);
+    void writeTextFile(reports::PrintFile& printFile);
+
+    ShellContext& context_;
+    circles::CVt36Doc& doc_;
+    QPointer<ScreenWindow> screen_;
+};
+
+}  // namespace tellmark::shell
