@@ -20,4 +20,9 @@ inline constexpr std::string_view kResultDialogMonthGroup = cp<"Monat">();
 inline constexpr std::string_view kResultDialogFromMonth = cp<"&von:">();
 inline constexpr std::string_view kResultDialogToMonth = cp<"&bis:">();
 
+// "Neuindizierung": both index files built anew after a question.
+inline constexpr std::string_view kReindexTitle = cp<"Neuindizierung">();
+inline constexpr std::string_view kReindexQuestion =
+    cp<"Soll der Index für den Kontenplan und die Journaldatei neu erstellt werden?">();
+
 }  // namespace tellmark::text

@@ -1,5 +1,9 @@
 #include "shell/main_frame.h"
 
+#include "shell/question_dialog.h"
+#include "resources/texts_shell_reports.h"
+#include "resources/texts_document.h"
+
 #include <QAction>
 #include <QDesktopServices>
 #include <QDir>
@@ -162,6 +166,7 @@ void CMainFrame::registerHandlers() {
     setCommandHandler(cmd::kBalanceSheet, [this] { reports_->balanceSheet(); });
     setCommandHandler(cmd::kCircleOverview, [this] { reports_->circleOverview(); });
     setCommandHandler(cmd::kCircleAdministration, [this] { administration(); });
+    setCommandHandler(cmd::kReindex, [this] { reindex(); });
     setCommandHandler(cmd::kProgramManagement, [this] { runConfigDialog<ProgramManagementDialog>(); });
     setCommandHandler(cmd::kPageSettings, [this] { runConfigDialog<PageSettingsDialog>(); });
     setCommandHandler(cmd::kScreenFonts, [this] { runConfigDialog<ScreenFontsDialog>(); });
@@ -368,6 +373,16 @@ void CMainFrame::openHelp() {
     }
     messages_.show(format(text::kMsgHelpFileMissing, cp(path).c_str()), text::kCaptionInformation,
                    ui::kIconInformation);
+}
+
+void CMainFrame::reindex() {
+    QuestionDialog question(context_, text::kReindexTitle, text::kReindexQuestion, "ReindexQuestion");
+    if (runner_.run(question) != QDialog::Accepted) return;
+    if (doc_.accountIndex().rebuild() != 1)
+        context_.messages.show(text::kMsgAccountIndexProblem, text::kCaptionError, ui::kIconStop);
+    if (doc_.journalIndex().rebuild() != 1)
+        context_.messages.show(text::kMsgJournalIndexProblem, text::kCaptionError, ui::kIconStop);
+    if (view()) view()->reload();
 }
 
 void CMainFrame::runAccounts() {

@@ -77,6 +77,7 @@ private:
     void setResultStatementText(int command);
     void openHelp();
     void runAccounts();
+    void reindex();
     template <class Dialog>
     void runConfigDialog();
 

@@ -1,12 +1,15 @@
 // The booking form widget: real key events reach the form model, a typed line is posted, and the frame
 // follows the form's insert mode and requests.
 
+#include <fstream>
+
 #include <QLabel>
 #include <QTest>
 
 #include "circles/document.h"
 #include "entry/entry_form.h"
 #include "posting/account_maintenance.h"
+#include "shell/command_ids.h"
 #include "shell/main_frame.h"
 #include "shell_test_support.h"
 
@@ -142,6 +145,24 @@ private Q_SLOTS:
         QTest::keyClick(view, Qt::Key_F9);
         QVERIFY(frame_->insertMode());
         QCOMPARE(frame_->overwritePane()->text(), QString());
+    }
+
+    void reindexingAsksAndRebuildsBothIndexFiles() {
+        post("03.02", "Miete");
+        const std::string jdx = testing::readAll(dir_->file("BK000001/B2024001.jdx"));
+        const std::string sdx = testing::readAll(dir_->file("BK000001/B2024001.sdx"));
+        runner_->on("ReindexQuestion", testing::press("cancel"));
+        QVERIFY(frame_->runCommand(cmd::kReindex));
+        // Both files spoilt behind the program's back come back whole.
+        for (const char* name : {"BK000001/B2024001.jdx", "BK000001/B2024001.sdx"})
+            std::ofstream(dir_->file(name), std::ios::binary | std::ios::trunc) << "kaputt";
+        runner_->on("ReindexQuestion", testing::press("ok"));
+        QVERIFY(frame_->runCommand(cmd::kReindex));
+        QCOMPARE(runner_->dialogs.size(), std::size_t(3));  // the selection at the start, then the two questions
+        QVERIFY(runner_->messages.empty());
+        QCOMPARE(testing::readAll(dir_->file("BK000001/B2024001.jdx")), jdx);
+        QCOMPARE(testing::readAll(dir_->file("BK000001/B2024001.sdx")), sdx);
+        QCOMPARE(frame_->view()->model()->bookingCount(), 1L);
     }
 
     void ctrlAOpensTheAccountsDialog() {
