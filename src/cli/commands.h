@@ -25,5 +25,6 @@ int runDelete(Context& ctx, const Words& words);
 int runJournal(Context& ctx, const Words& words);
 int runReport(Context& ctx, const Words& words);
 int runReindex(Context& ctx, const Words& words);
+int runReorg(Context& ctx, const Words& words);
 
 }  // namespace tellmark::cli

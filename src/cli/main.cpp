@@ -33,7 +33,8 @@ const char* const kUsage =
     "                     [--narrow] [--alphabetical] [--nonzero-only]\n"
     "        trial-balance --month M    balance-sheet --month M    result --from-month M --to-month M\n"
     "        chart    circles\n"
-    "  reindex -k N                           build both index files anew\n";
+    "  reindex -k N                           build both index files anew\n"
+    "  reorg -k N --yes [--drop-bad]          rebuild the balances from the journal (reposting)\n";
 
 }  // namespace
 
@@ -71,6 +72,7 @@ int main(int argc, char** argv) {
         if (command == "journal") return runJournal(ctx, rest);
         if (command == "report") return runReport(ctx, rest);
         if (command == "reindex") return runReindex(ctx, rest);
+        if (command == "reorg") return runReorg(ctx, rest);
         throw UsageError("unknown command " + command);
     } catch (const UsageError& e) {
         std::fprintf(stderr, "tellmark-cli: %s\n%s", e.what(), kUsage);

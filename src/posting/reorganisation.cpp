@@ -1,0 +1,649 @@
+#include "posting/reorganisation.h"
+
+#include <array>
+#include <initializer_list>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+#include "config/amounts.h"
+#include "config/dates.h"
+#include "ledger/account_record.h"
+#include "ledger/journal_record.h"
+#include "posting/line_checks.h"
+#include "posting/posting_types.h"
+#include "reports/account_classes.h"
+#include "resources/format.h"
+#include "resources/texts_common.h"
+#include "resources/texts_reorganisation.h"
+
+namespace tellmark::posting {
+
+namespace {
+
+constexpr long kBlockRecords = 100;
+
+using Slots = std::array<double, ledger::kAccountSlotCount>;
+
+bool endsInCrLf(const char* record, std::size_t size) { return record[size - 2] == '\r' && record[size - 1] == '\n'; }
+
+// Reads a file in blocks of 100 records; every complete record must end in CR LF. Nothing is written.
+// readBlock(firstRecord, out) gives the bytes read into out (whole records or the file's tail), -1 on error.
+template <typename ReadBlock>
+ReorgOutcome checkRecordLengths(ReadBlock readBlock, long records, std::size_t recordSize, ui::Progress& progress,
+                                std::string_view caption, std::string_view secondLine, std::string_view label,
+                                std::string_view countTemplate, ReorgOutcome damaged) {
+    progress.start(caption, format(countTemplate, 0.0), secondLine, label, static_cast<int>(records + 100),
+                   ui::kBarEndless);
+    std::vector<char> block(recordSize * kBlockRecords);
+    long first = 0;
+    ReorgOutcome outcome = ReorgOutcome::Done;
+    for (;;) {
+        const std::int64_t got = readBlock(first, block);
+        if (got < 0) {
+            outcome = ReorgOutcome::ReadFailed;
+            break;
+        }
+        const std::size_t whole = static_cast<std::size_t>(got) / recordSize;
+        for (std::size_t r = 0; r < whole && outcome == ReorgOutcome::Done; ++r)
+            if (!endsInCrLf(block.data() + r * recordSize, recordSize)) outcome = damaged;
+        if (outcome != ReorgOutcome::Done) break;
+        first += static_cast<long>(whole);
+        progress.setFirstLine(format(countTemplate, static_cast<double>(first)));
+        progress.step(100);
+        progress.poll();
+        if (static_cast<std::size_t>(got) < block.size()) break;
+    }
+    progress.end();
+    return outcome;
+}
+
+ReorgOutcome checkJournal(ledger::Journal& journal, ui::Progress& progress) {
+    auto read = [&](long first, std::vector<char>& out) -> std::int64_t {
+        const long got = journal.readRecords(first, kBlockRecords, out.data());
+        return got < 0 ? -1 : static_cast<std::int64_t>(got) * static_cast<std::int64_t>(ledger::kJournalRecordSize);
+    };
+    return checkRecordLengths(read, journal.count(), ledger::kJournalRecordSize, progress, text::kReorgJournalCaption,
+                              text::kReorgJournalLengths, text::kReorgBookingsLabel, text::kReorgBookingsRead,
+                              ReorgOutcome::JournalDamaged);
+}
+
+ReorgOutcome checkBalanceFile(platform::File& file, ui::Progress& progress) {
+    const std::int64_t length = file.length();
+    if (length < 0) return ReorgOutcome::ReadFailed;
+    auto read = [&](long first, std::vector<char>& out) -> std::int64_t {
+        return file.readAt(static_cast<std::int64_t>(first) * static_cast<std::int64_t>(ledger::kAccountRecordSize),
+                           out.data(), out.size());
+    };
+    return checkRecordLengths(read, static_cast<long>(length / static_cast<std::int64_t>(ledger::kAccountRecordSize)),
+                              ledger::kAccountRecordSize, progress, text::kReorgBalanceCaption,
+                              text::kReorgBalanceLengths, text::kReorgAccountsLabel, text::kReorgAccountsRead,
+                              ReorgOutcome::BalanceDamaged);
+}
+
+bool dateHolds(const ledger::ParsedBooking& b, int year) {
+    return b.month >= 1 && b.month <= 13 && config::isValidDayMonth(b.day, b.month, false, year) == 1;
+}
+
+std::string numberTextOf(int number) { return number <= 9999 ? format(" %04i", number) : format("%05i", number); }
+
+// A kept account as the first pass sees it: its kind and the slots reposting will build.
+struct PlannedAccount {
+    int kind = 0;
+    Slots slots{};
+};
+
+// The account number a stored account text stands for when it is a number ("4711", "84" -> 8400), as
+// the cursors look numbers up; 0 for a name.
+int typedAccountNumber(std::string_view text) {
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    if (text.empty() || text[0] < '0' || text[0] > '9' || ledger::parseLeadingInt(text) <= 0) return 0;
+    std::string number(text);
+    if (number.size() <= 4) {
+        std::string laid = " 0000";
+        laid.replace(1, number.size(), number);
+        number = laid;
+    }
+    return static_cast<int>(ledger::parseDecimalText(number));
+}
+
+bool findByText(ledger::CSalden& cursor, std::string_view text) {
+    std::string balance, name, number;
+    return cursor.findByText(text, balance, name, number) == 1;
+}
+
+bool findByNumber(ledger::CSalden& cursor, int number) {
+    std::string balance, name, numberText;
+    return cursor.findByNumber(number, balance, name, numberText) == 1;
+}
+
+// One change of a posting: which account, which slot, how much.
+struct SlotChange {
+    int account;
+    int slot;
+    double amount;
+};
+
+std::vector<SlotChange> changesOf(int debit, int credit, int vatAccount,
+                                  const PostingSplit& split, int slotOrOpening) {
+    std::vector<SlotChange> changes{{debit, slotOrOpening, split.debit}, {credit, slotOrOpening, split.credit}};
+    if (split.vatAccount != VatAccount::None) changes.push_back({vatAccount, slotOrOpening, split.vat});
+    return changes;
+}
+
+bool slotFits(double value) {
+    return ledger::amountText12(config::roundToCents(value)).size() == ledger::kAccountSlotWidth;
+}
+
+class Reorganisation {
+public:
+    Reorganisation(circles::CVt36Doc& doc, ui::Decisions& decisions, ui::Progress& progress)
+        : doc_(doc), decisions_(decisions), progress_(progress), year_(doc.settings().year),
+          chart_(doc.settings().chart) {}
+
+    ReorganisationResult run();
+
+private:
+    void planAccounts();
+    void planBookings();
+    void planBooking(long n, ledger::ParsedBooking b);
+    bool plannedAccountOf(std::string_view text, int& number);
+    void cleanAccounts();
+    void repairDates();
+    void repost();
+    enum class Fate { Post, Drop, Leave };
+    Fate settleDate(long n, ledger::ParsedBooking& b, bool& changed);
+    Fate settleAccount(long n, ledger::ParsedBooking& b, bool debitSide, bool& changed);
+    Fate cannotPost(long n, const ledger::ParsedBooking& b, ReorgProblem reason, std::string subject);
+    bool vatCursorsReady(int postingType, int& missing);
+    bool fits(const ledger::ParsedBooking& b, const PostingSplit& split, bool opening);
+    void apply(const ledger::ParsedBooking& b, const PostingSplit& split, bool opening);
+    void leave(long n, const ledger::ParsedBooking& b, ReorgProblem reason, std::string subject);
+    void pending(long n, const ledger::ParsedBooking& b, ReorgProblem reason, std::string subject);
+    int ask(ui::Question& q) { return decisions_.ask(q); }
+    ui::Question bookingQuestion(const char* kind, std::string text, long n, const ledger::ParsedBooking& b,
+                                 std::vector<std::string> answers);
+
+    circles::CVt36Doc& doc_;
+    ui::Decisions& decisions_;
+    ui::Progress& progress_;
+    int year_;
+    int chart_;
+    ReorganisationResult result_;
+    std::unordered_map<int, PlannedAccount> planned_;
+};
+
+ui::Question Reorganisation::bookingQuestion(const char* kind, std::string text, long n,
+                                             const ledger::ParsedBooking& b, std::vector<std::string> answers) {
+    ui::Question q;
+    q.kind = kind;
+    q.caption = std::string(text::kReorgBookingErrorCaption);
+    q.text = std::move(text);
+    q.fields = {format("%li", n), ledger::displayLine(b)};
+    q.answers = std::move(answers);
+    return q;
+}
+
+void Reorganisation::pending(long n, const ledger::ParsedBooking& b, ReorgProblem reason, std::string subject) {
+    result_.pending.push_back({n, reason, std::move(subject), ledger::displayLine(b)});
+}
+
+// --- First pass: what reposting will meet, before anything is changed ---------------------------------
+
+void Reorganisation::planAccounts() {
+    ledger::CSalden& cursor = doc_.reportCursor();
+    const int count = cursor.count();
+    for (int i = 0; i < count; ++i) {
+        if (cursor.read(i) < 0 || !cursor.record().isSound()) continue;
+        const int number = cursor.numberValue();
+        if (planned_.count(number) != 0) continue;  // a duplicate goes; the first one stays
+        PlannedAccount account;
+        account.kind = cursor.accountKind();
+        // Reposting keeps an opening balance entered by hand, not one that came from carry-forward postings.
+        if (cursor.status() != ledger::kStatusCarriedForward) account.slots[0] = cursor.slotValue(0);
+        planned_.emplace(number, account);
+    }
+}
+
+bool Reorganisation::plannedAccountOf(std::string_view text, int& number) {
+    number = typedAccountNumber(text);
+    if (number == 0) {
+        // A name: looked up as the cursors will; the account must survive the clean-up.
+        ledger::CSalden& cursor = doc_.reportCursor();
+        if (!findByText(cursor, text)) return false;
+        number = cursor.numberValue();
+    }
+    return planned_.count(number) != 0;
+}
+
+void Reorganisation::planBooking(long n, ledger::ParsedBooking b) {
+    std::string date = b.date;
+    const std::string repaired = repairedBookingDate(date, year_);
+    if (repaired != date) {
+        ledger::BookingTexts texts = ledger::textsOf(b);
+        texts.date = repaired;
+        b = ledger::parseJournalRecord(ledger::makeJournalRecord(texts).data(), chart_);
+    }
+    bool usable = true;
+    if (!dateHolds(b, year_)) {
+        pending(n, b, ReorgProblem::BadDate, b.date);
+        usable = false;
+    }
+    int debit = 0, credit = 0;
+    if (!plannedAccountOf(b.debit, debit)) {
+        pending(n, b, ReorgProblem::MissingAccount, b.debit);
+        usable = false;
+    }
+    if (!plannedAccountOf(b.credit, credit)) {
+        pending(n, b, ReorgProblem::MissingAccount, b.credit);
+        usable = false;
+    }
+    if (!usable) return;
+
+    PlannedAccount& d = planned_[debit];
+    PlannedAccount& c = planned_[credit];
+    const int postingType = postingTypeOf(d.kind, c.kind);
+    const PostingSplit split = splitOf(postingType, b.amountValue, b.vatValue);
+    int vatNumber = 0;
+    if (split.vatAccount == VatAccount::Input) vatNumber = standardInputVatAccount(chart_);
+    if (split.vatAccount == VatAccount::Output) vatNumber = standardOutputVatAccount(chart_);
+    if (vatNumber != 0 && planned_.count(vatNumber) == 0) {
+        pending(n, b, ReorgProblem::VatAccountMissing, format("%i", vatNumber));
+        return;
+    }
+    const bool opening = b.month == doc_.settings().firstMonth && (d.kind == 11 || c.kind == 11);
+    const int slot = opening ? 0 : doc_.reportCursor().slotOfMonth(b.month);
+    if (slot < 0) {
+        pending(n, b, ReorgProblem::BadDate, b.date);
+        return;
+    }
+    const std::vector<SlotChange> changes = changesOf(debit, credit, vatNumber, split, slot);
+    for (const SlotChange& change : changes) {
+        double value = planned_[change.account].slots[static_cast<std::size_t>(slot)];
+        for (const SlotChange& other : changes)
+            if (other.account == change.account) value += other.amount;
+        if (!slotFits(value)) {
+            pending(n, b, ReorgProblem::SlotOverflow, b.amount);
+            return;
+        }
+    }
+    // Each write formats the slot to cents, and the next posting reads it back from there.
+    for (const SlotChange& change : changes) {
+        double& value = planned_[change.account].slots[static_cast<std::size_t>(slot)];
+        value = config::roundToCents(value + change.amount);
+    }
+}
+
+void Reorganisation::planBookings() {
+    ledger::Journal& journal = doc_.journal();
+    const long count = journal.count();
+    for (long n = 1; n <= count; ++n) {
+        if (!journal.readBooking(n)) break;
+        planBooking(n, journal.current());
+    }
+}
+
+// --- Step 3: accounts ---------------------------------------------------------------------------------
+
+void Reorganisation::cleanAccounts() {
+    ledger::CSalden& cursor = doc_.reportCursor();
+    progress_.start(text::kReorgBalanceCaption, "", text::kReorgAccountsCheck, text::kReorgAccountsLabel,
+                    cursor.count() + 1, ui::kBarStayFull);
+    std::unordered_set<int> seen;
+    for (int i = 0; i < cursor.count();) {
+        const bool sound = cursor.readAndCheck(i) == 1;
+        if (sound && seen.insert(cursor.numberValue()).second) {
+            cursor.resetForReposting();
+            ++i;
+            progress_.step(1);
+            progress_.poll();
+            continue;
+        }
+        // Damaged, or a later record of a number already kept.
+        const std::string shown = format(text::kReorgBrokenAccountLine, std::string(cursor.numberText()).c_str(),
+                                         std::string(cursor.name()).c_str());
+        ui::Question q{kAskBrokenAccount, std::string(text::kReorgBrokenAccountCaption),
+                       std::string(text::kReorgBrokenAccount) + "\n" + shown + "\n" +
+                           std::string(text::kReorgAccountDeleted),
+                       {shown}, {std::string(text::kReorgAnswerOk)}};
+        ask(q);
+        if (cursor.recordNumber() != i) cursor.read(i);
+        if (cursor.deleteAccount() != 1) {
+            ++i;  // the write message has been shown; go on with the next record
+            continue;
+        }
+        result_.deletedAccounts.push_back(shown);
+    }
+    progress_.end();
+    doc_.journalIndex().rebuild();
+    doc_.accountIndex().rebuild();
+}
+
+// --- Step 4: dates ----------------------------------------------------------------------------------
+
+void Reorganisation::repairDates() {
+    ledger::Journal& journal = doc_.journal();
+    const long count = journal.count();
+    progress_.start(text::kReorgDatesCaption, "", text::kReorgDatesCheck, text::kReorgBookingsLabel,
+                    static_cast<int>(count / 100 + 1), ui::kBarStayFull);
+    const bool changing = journal.changeMode();
+    journal.setChangeMode(true);
+    for (long n = 1; n <= count; ++n) {
+        if (!journal.readBooking(n)) break;
+        const ledger::ParsedBooking& b = journal.current();
+        const std::string repaired = repairedBookingDate(b.date, year_);
+        if (repaired != b.date) {
+            ledger::BookingTexts texts = ledger::textsOf(b);
+            texts.date = repaired;
+            if (journal.writeBooking(n - 1, texts)) ++result_.bookingsChanged;
+        }
+        if (n % 100 == 0) {
+            progress_.step(1);
+            progress_.poll();
+        }
+    }
+    journal.setChangeMode(changing);
+    progress_.end();
+}
+
+// --- Step 5: reposting ----------------------------------------------------------------------------------
+
+void Reorganisation::leave(long n, const ledger::ParsedBooking& b, ReorgProblem reason, std::string subject) {
+    pending(n, b, reason, std::move(subject));
+}
+
+Reorganisation::Fate Reorganisation::settleDate(long n, ledger::ParsedBooking& b, bool& changed) {
+    if (dateHolds(b, year_)) return Fate::Post;
+    const std::string dateText = b.date;
+    ui::Question q = bookingQuestion(kAskBadDate,
+                                     std::string(text::kReorgTheDate) + " " + dateText + " " +
+                                         std::string(text::kReorgInBooking) + format(" %li ", n) +
+                                         std::string(text::kReorgDateNotCorrect) + "\n" + ledger::displayLine(b) +
+                                         "\n" + std::string(text::kReorgDateQuestion),
+                                     n, b,
+                                     {std::string(text::kReorgAnswerChangeDate), std::string(text::kReorgAnswerDrop)});
+    q.fields.insert(q.fields.begin(), dateText);
+    const int answer = ask(q);
+    if (answer == ui::kNoOneToAsk) {
+        leave(n, b, ReorgProblem::BadDate, dateText);
+        return Fate::Leave;
+    }
+    if (answer != kAnswerChangeDate) return Fate::Drop;
+    for (;;) {
+        ui::Question entry{kAskNewDate, std::string(text::kReorgNewDateCaption),
+                           std::string(text::kReorgNewDatePrompt), {""}, {std::string(text::kReorgAnswerOk)}};
+        if (ask(entry) == ui::kNoOneToAsk || entry.fields.empty()) {
+            leave(n, b, ReorgProblem::BadDate, dateText);
+            return Fate::Leave;
+        }
+        ledger::BookingTexts texts = ledger::textsOf(b);
+        texts.date = repairedBookingDate(entry.fields[0], year_);
+        const ledger::ParsedBooking candidate =
+            ledger::parseJournalRecord(ledger::makeJournalRecord(texts).data(), chart_);
+        if (dateHolds(candidate, year_)) {
+            b = candidate;
+            changed = true;
+            return Fate::Post;
+        }
+    }
+}
+
+Reorganisation::Fate Reorganisation::settleAccount(long n, ledger::ParsedBooking& b, bool debitSide, bool& changed) {
+    ledger::CSalden& cursor = debitSide ? doc_.debitCursor() : doc_.creditCursor();
+    const std::string account = debitSide ? b.debit : b.credit;
+    if (findByText(cursor, account)) return Fate::Post;
+
+    const int number = typedAccountNumber(account);
+    const bool creatable = number > 0 && reports::code(reports::AccountKindOf(number, chart_)) != 1;
+    for (;;) {
+        ui::Question q = bookingQuestion(
+            kAskMissingAccount,
+            std::string(text::kReorgTheAccount) + account + " " + std::string(text::kReorgInBooking) +
+                format(" %li ", n) + std::string(text::kReorgAccountNotCreated) + "\n" + ledger::displayLine(b) +
+                "\n" + std::string(text::kReorgAccountQuestion),
+            n, b,
+            {std::string(text::kReorgAnswerChangeAccount), std::string(text::kReorgAnswerCreateAccount),
+             std::string(text::kReorgAnswerDrop)});
+        q.fields.insert(q.fields.begin(), account);
+        const int answer = ask(q);
+        if (answer == ui::kNoOneToAsk) {
+            leave(n, b, ReorgProblem::MissingAccount, account);
+            return Fate::Leave;
+        }
+        ledger::BookingTexts texts = ledger::textsOf(b);
+        std::string& side = debitSide ? texts.debit : texts.credit;
+        const std::string other = debitSide ? b.credit : b.debit;
+        if (answer == kAnswerChangeAccount) {
+            for (;;) {
+                ui::Question entry{kAskNewAccountNumber, std::string(text::kReorgNewNumberCaption),
+                                   std::string(text::kReorgNewNumberPrompt), {""}, {std::string(text::kReorgAnswerOk)}};
+                if (ask(entry) == ui::kNoOneToAsk || entry.fields.empty()) {
+                    leave(n, b, ReorgProblem::MissingAccount, account);
+                    return Fate::Leave;
+                }
+                if (!findByText(cursor, entry.fields[0]) || cursor.accountKind() == 1) continue;
+                const std::string found(cursor.numberText());
+                if (typedAccountNumber(found) == typedAccountNumber(other)) continue;
+                side = found;
+                break;
+            }
+        } else if (answer == kAnswerCreateAccount) {
+            if (!creatable) continue;  // the button is disabled for this number
+            ui::Question entry{kAskNewAccount, std::string(text::kReorgNewAccountCaption), "",
+                               {numberTextOf(number), "", "0.00"},
+                               {std::string(text::kReorgAnswerOk), std::string(text::kReorgAnswerCancel)}};
+            const int created = ask(entry);
+            if (created == ui::kNoOneToAsk) {
+                leave(n, b, ReorgProblem::MissingAccount, account);
+                return Fate::Leave;
+            }
+            if (created != 0) return Fate::Drop;
+            const std::string name = entry.fields.size() > 1 ? entry.fields[1] : std::string();
+            const double opening = entry.fields.size() > 2 ? typedValue(entry.fields[2]) : 0.0;
+            if (cursor.createAccount(numberTextOf(number), name.substr(0, 25), opening) != 1) {
+                leave(n, b, ReorgProblem::MissingAccount, account);
+                return Fate::Leave;
+            }
+            doc_.accountIndex().rebuild();
+            side = numberTextOf(number);
+        } else {
+            return Fate::Drop;
+        }
+        b = ledger::parseJournalRecord(ledger::makeJournalRecord(texts).data(), chart_);
+        changed = true;
+        if (findByText(cursor, debitSide ? b.debit : b.credit)) return Fate::Post;
+    }
+}
+
+Reorganisation::Fate Reorganisation::cannotPost(long n, const ledger::ParsedBooking& b, ReorgProblem reason,
+                                                std::string subject) {
+    const std::string why = reason == ReorgProblem::VatAccountMissing
+                                ? format(text::kReorgVatAccountMissing, typedAccountNumber(subject))
+                                : std::string(text::kReorgSlotOverflow);
+    ui::Question q = bookingQuestion(kAskCannotPost, why + "\n" + ledger::displayLine(b), n, b,
+                                     {std::string(text::kReorgAnswerDrop)});
+    if (ask(q) == ui::kNoOneToAsk) {
+        leave(n, b, reason, std::move(subject));
+        return Fate::Leave;
+    }
+    return Fate::Drop;
+}
+
+bool Reorganisation::vatCursorsReady(int postingType, int& missing) {
+    const bool input = findByNumber(doc_.inputVatCursor(), standardInputVatAccount(chart_));
+    const bool output = findByNumber(doc_.outputVatCursor(), standardOutputVatAccount(chart_));
+    const VatAccount needed = splitOf(postingType, 0.0, 0.0).vatAccount;
+    missing = 0;
+    if (needed == VatAccount::Input && !input) missing = standardInputVatAccount(chart_);
+    if (needed == VatAccount::Output && !output) missing = standardOutputVatAccount(chart_);
+    return missing == 0;
+}
+
+// A cursor whose record another cursor has just written holds an old copy of it.
+void takeFresh(ledger::CSalden& cursor, std::initializer_list<const ledger::CSalden*> written) {
+    for (const ledger::CSalden* other : written) {
+        if (other->recordNumber() == cursor.recordNumber()) {
+            cursor.read(cursor.recordNumber());
+            return;
+        }
+    }
+}
+
+// Whether every slot the posting goes to still fits its twelve characters afterwards; a record two
+// cursors stand on counts once with both amounts. Checked first, so a posting is never half written.
+bool Reorganisation::fits(const ledger::ParsedBooking& b, const PostingSplit& split, bool opening) {
+    struct Change {
+        const ledger::CSalden* cursor;
+        double amount;
+    };
+    std::vector<Change> changes{{&doc_.debitCursor(), split.debit}, {&doc_.creditCursor(), split.credit}};
+    if (split.vatAccount == VatAccount::Input) changes.push_back({&doc_.inputVatCursor(), split.vat});
+    if (split.vatAccount == VatAccount::Output) changes.push_back({&doc_.outputVatCursor(), split.vat});
+    for (const Change& change : changes) {
+        const int slot = opening ? 0 : change.cursor->slotOfMonth(b.month);
+        if (slot < 0) return false;
+        double value = change.cursor->slotValue(slot);
+        for (const Change& c : changes)
+            if (c.cursor->recordNumber() == change.cursor->recordNumber()) value += c.amount;
+        if (!slotFits(value)) return false;
+    }
+    return true;
+}
+
+// Debit, credit, VAT account, in this order, as posting does it.
+void Reorganisation::apply(const ledger::ParsedBooking& b, const PostingSplit& split, bool opening) {
+    ledger::CSalden& debit = doc_.debitCursor();
+    ledger::CSalden& credit = doc_.creditCursor();
+    debit.addToMonth(b.month, split.debit, opening);
+    takeFresh(credit, {&debit});
+    credit.addToMonth(b.month, split.credit, opening);
+    if (split.vatAccount == VatAccount::None) return;
+    ledger::CSalden& vat = split.vatAccount == VatAccount::Input ? doc_.inputVatCursor() : doc_.outputVatCursor();
+    takeFresh(vat, {&debit, &credit});
+    vat.addToMonth(b.month, split.vat, opening);
+}
+
+void Reorganisation::repost() {
+    ledger::Journal& journal = doc_.journal();
+    progress_.start(text::kReorgRepostCaption, "", text::kReorgRepostLine, text::kReorgBookingsLabel,
+                    static_cast<int>(journal.count() / 100 + 1), ui::kBarStayFull);
+    const bool changing = journal.changeMode();
+    journal.setChangeMode(true);
+    long handled = 0;
+    for (long n = 1; n <= journal.count();) {
+        if (!journal.readBooking(n)) break;
+        ledger::ParsedBooking b = journal.current();
+        bool changed = false;
+        ReorgProblem problem = ReorgProblem::BadDate;  // what a drop that fails leaves the booking with
+        Fate fate = settleDate(n, b, changed);
+        if (fate == Fate::Post) {
+            problem = ReorgProblem::MissingAccount;
+            fate = settleAccount(n, b, true, changed);
+        }
+        if (fate == Fate::Post) fate = settleAccount(n, b, false, changed);
+        int postingType = kPostingPlain;
+        if (fate == Fate::Post) {
+            // The credit lookup may have moved the debit cursor's record; both are read afresh.
+            findByText(doc_.debitCursor(), b.debit);
+            findByText(doc_.creditCursor(), b.credit);
+            postingType = postingTypeOf(doc_.debitCursor().accountKind(), doc_.creditCursor().accountKind());
+            int missing = 0;
+            if (!vatCursorsReady(postingType, missing)) {
+                problem = ReorgProblem::VatAccountMissing;
+                fate = cannotPost(n, b, ReorgProblem::VatAccountMissing, format("%i", missing));
+            }
+        }
+        if (fate == Fate::Post && changed) {
+            ledger::BookingTexts texts = ledger::textsOf(b);
+            if (postingType == kPostingPlain) texts.rate = " 0.00";
+            texts.debit.assign(doc_.debitCursor().numberText());
+            texts.credit.assign(doc_.creditCursor().numberText());
+            if (journal.writeBooking(n - 1, texts)) {
+                ++result_.bookingsChanged;
+                if (journal.readBooking(n)) b = journal.current();  // the VAT as every later reading derives it
+            }
+        }
+        if (fate == Fate::Post) {
+            // The opening-balance rule of posting, so that reposting gives back what posting wrote.
+            const bool opening = b.month == doc_.settings().firstMonth &&
+                                 (doc_.debitCursor().accountKind() == 11 || doc_.creditCursor().accountKind() == 11);
+            const PostingSplit split = splitOf(postingType, b.amountValue, b.vatValue);
+            if (fits(b, split, opening)) {
+                apply(b, split, opening);
+            } else {
+                problem = ReorgProblem::SlotOverflow;
+                fate = cannotPost(n, b, ReorgProblem::SlotOverflow, b.amount);
+            }
+        }
+        if (fate == Fate::Drop) {
+            if (journal.removeBookings(n + 1, n)) {
+                ++result_.bookingsDropped;
+                continue;  // the next booking has moved up to number n
+            }
+            leave(n, b, problem, b.date);
+        }
+        ++n;
+        if (++handled % 100 == 0) {
+            progress_.step(1);
+            progress_.poll();
+        }
+    }
+    journal.setChangeMode(changing);
+    progress_.end();
+}
+
+ReorganisationResult Reorganisation::run() {
+    ui::Messages& messages = doc_.messages();
+    ReorgOutcome checked = checkJournal(doc_.journal(), progress_);
+    if (checked == ReorgOutcome::Done) checked = checkBalanceFile(doc_.balanceFile(), progress_);
+    if (checked != ReorgOutcome::Done) {
+        result_.outcome = checked;
+        const std::string_view text = checked == ReorgOutcome::JournalDamaged   ? text::kReorgJournalDamaged
+                                      : checked == ReorgOutcome::BalanceDamaged ? text::kReorgBalanceDamaged
+                                                                                : text::kReorgReadFailed;
+        messages.show(text, text::kCaptionError, ui::kIconStop);
+        result_.bookingCount = doc_.journal().count();
+        return result_;
+    }
+
+    planAccounts();
+    planBookings();
+    if (!result_.pending.empty()) {
+        ui::Question q{kAskNeedsDecisions, std::string(text::kReorgConfirmCaption),
+                       format(text::kReorgNeedsDecisions, static_cast<int>(result_.pending.size())),
+                       {},
+                       {std::string(text::kReorgAnswerOk), std::string(text::kReorgAnswerCancel)}};
+        for (const PendingBooking& p : result_.pending) q.fields.push_back(format("%li ", p.number) + p.displayLine);
+        if (ask(q) != 0) {
+            result_.outcome = ReorgOutcome::NeedsDecisions;
+            result_.bookingCount = doc_.journal().count();
+            return result_;
+        }
+        result_.pending.clear();
+    }
+    planned_.clear();
+
+    cleanAccounts();
+    repairDates();
+    repost();
+    doc_.journalIndex().rebuild();
+    doc_.accountIndex().rebuild();
+    result_.bookingCount = doc_.journal().count();
+    return result_;
+}
+
+}  // namespace
+
+std::string repairedBookingDate(const std::string& date, int year) {
+    std::string text = date;
+    bool changed = false;
+    if (config::normaliseTypedDate(text, year, changed) != 1) return date;
+    return text;
+}
+
+ReorganisationResult reorganise(circles::CVt36Doc& doc, ui::Decisions& decisions, ui::Progress& progress) {
+    return Reorganisation(doc, decisions, progress).run();
+}
+
+}  // namespace tellmark::posting

@@ -1,0 +1,75 @@
+// Reposting from the command line: damaged balances come back from the journal; bookings that need a
+// decision stop the run untouched unless --drop-bad says what to do with them.
+
+#include <gtest/gtest.h>
+
+#include "support/cli_runner.h"
+#include "support/temp_dir.h"
+
+namespace tellmark::testing {
+namespace {
+
+class CliReorg : public ::testing::Test {
+protected:
+    CliResult cli(const std::vector<std::string>& args) { return runCli(dir.path(), args); }
+    void ok(const std::vector<std::string>& args) {
+        auto r = cli(args);
+        ASSERT_EQ(r.exitCode, 0) << r.err;
+    }
+    std::string file(const std::string& name) { return readFile(dir.file("BK000001/B2009001." + name)); }
+    void put(const std::string& name, const std::string& bytes) { writeFile(dir.file("BK000001/B2009001." + name), bytes); }
+    void createBooks() {
+        ok({"circle", "create", "1", "--name", "Test", "--year", "2009", "--chart", "03"});
+        for (auto [number, name] : std::vector<std::pair<std::string, std::string>>{
+                 {"1000", "KASSE"}, {"1200", "BANK"}, {"4930", "BUEROBEDARF"}, {"8400", "ERLOESE"}, {"9000", "SALDENVORTRAEGE"}})
+            ok({"account", "create", "-k", "1", number, "--name", name});
+        ok({"post", "-k", "1", "--date", "02.01", "--debit", "1200", "--credit", "9000", "--amount", "5000"});
+        ok({"post", "-k", "1", "--date", "15.01", "--debit", "1200", "--credit", "8400", "--amount", "119", "--rate", "19"});
+        ok({"post", "-k", "1", "--date", "16.02", "--debit", "4930", "--credit", "1000", "--amount", "107", "--rate", "7"});
+    }
+    TempDir dir;
+};
+
+TEST_F(CliReorg, RebuildsADamagedSlotFromTheJournal) {
+    createBooks();
+    const std::string sal = file("sal"), jou = file("jou");
+    std::string damaged = sal;
+    damaged.replace(3 * 202 + 31, 12, "     1234.00");  // 1200's opening balance
+    damaged.replace(3 * 202 + 31 + 24, 12, "      -77.77");
+    put("sal", damaged);
+
+    auto refused = cli({"reorg", "-k", "1"});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(file("sal"), damaged);
+
+    auto r = cli({"reorg", "-k", "1", "--yes"});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(file("sal"), sal);
+    EXPECT_EQ(file("jou"), jou);
+}
+
+TEST_F(CliReorg, ABookingToAnUnknownAccountStopsTheRunUnlessDropped) {
+    createBooks();
+    const std::string sal = file("sal"), jou = file("jou");
+    // A booking to 4711 that no balance record holds.
+    std::string extra = jou.substr(64, 64);
+    extra.replace(11, 5, " 4711");
+    put("jou", jou + extra);
+    std::string damaged = sal;
+    damaged.replace(2 * 202 + 31 + 24, 12, "       -1.00");
+    put("sal", damaged);
+
+    auto r = cli({"reorg", "-k", "1", "--yes"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("4 missing account ' 4711': 15.01         4711  8400"), std::string::npos) << r.err;
+    EXPECT_EQ(file("sal"), damaged);
+    EXPECT_EQ(file("jou"), jou + extra);
+
+    r = cli({"reorg", "-k", "1", "--yes", "--drop-bad"});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(file("jou"), jou);
+    EXPECT_EQ(file("sal"), sal);
+}
+
+}  // namespace
+}  // namespace tellmark::testing
