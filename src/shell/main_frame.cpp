@@ -17,14 +17,17 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "posting/reorganisation.h"
 #include "resources/format.h"
 #include "resources/texts_common.h"
+#include "resources/texts_reorganisation.h"
 #include "resources/texts_shell.h"
 #include "shell/about_dialog.h"
 #include "shell/accounts_dialog.h"
 #include "shell/booking_technique_dialog.h"
 #include "shell/command_ids.h"
 #include "shell/command_table.h"
+#include "shell/dialog_decisions.h"
 #include "shell/page_settings_dialog.h"
 #include "shell/print_fonts_dialog.h"
 #include "shell/program_management_dialog.h"
@@ -167,6 +170,7 @@ void CMainFrame::registerHandlers() {
     setCommandHandler(cmd::kCircleOverview, [this] { reports_->circleOverview(); });
     setCommandHandler(cmd::kCircleAdministration, [this] { administration(); });
     setCommandHandler(cmd::kReindex, [this] { reindex(); });
+    setCommandHandler(cmd::kReorganisation, [this] { reorganise(); });
     setCommandHandler(cmd::kProgramManagement, [this] { runConfigDialog<ProgramManagementDialog>(); });
     setCommandHandler(cmd::kPageSettings, [this] { runConfigDialog<PageSettingsDialog>(); });
     setCommandHandler(cmd::kScreenFonts, [this] { runConfigDialog<ScreenFontsDialog>(); });
@@ -383,6 +387,20 @@ void CMainFrame::reindex() {
     if (doc_.journalIndex().rebuild() != 1)
         context_.messages.show(text::kMsgJournalIndexProblem, text::kCaptionError, ui::kIconStop);
     if (view()) view()->reload();
+}
+
+void CMainFrame::reorganise() {
+    const std::string question =
+        std::string(text::kReorgConfirmQuestion) + "\n\n" + std::string(text::kReorgConfirmBackup);
+    QuestionDialog confirm(context_, text::kReorgConfirmCaption, question, "ReorganisationQuestion");
+    if (runner_.run(confirm) != QDialog::Accepted) return;
+    // The core shows its own messages through the document; every question here has a person to answer.
+    DialogDecisions decisions(context_);
+    posting::reorganise(doc_, decisions, context_.progress);
+    if (view()) {
+        view()->reload();
+        view()->setFocus();
+    }
 }
 
 void CMainFrame::runAccounts() {

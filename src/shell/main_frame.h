@@ -78,6 +78,7 @@ private:
     void openHelp();
     void runAccounts();
     void reindex();
+    void reorganise();
     template <class Dialog>
     void runConfigDialog();
 
