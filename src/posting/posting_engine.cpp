@@ -1,11 +1,10 @@
 #include "posting/posting_engine.h"
 
-#include <initializer_list>
-#include <vector>
 
 #include "config/amounts.h"
 #include "posting/booking_kinds.h"
 #include "posting/posting_types.h"
+#include "posting/split_posting.h"
 #include "resources/format.h"
 #include "resources/texts_common.h"
 #include "resources/texts_posting.h"
@@ -60,52 +59,21 @@ bool prepare(Books& books, Line& line) {
     return line.missingVatAccount == 0;
 }
 
-// A cursor whose record another cursor has just written holds an old copy of it.
-void takeFresh(ledger::CSalden& cursor, std::initializer_list<const ledger::CSalden*> written) {
-    for (const ledger::CSalden* other : written) {
-        if (other->recordNumber() == cursor.recordNumber()) {
-            cursor.read(cursor.recordNumber());
-            return;
-        }
-    }
-}
+SplitCursors cursorsOf(Books& books) { return SplitCursors{books.debit, books.credit, books.inputVat, books.outputVat}; }
 
-// Adds the line's amounts, times sign, to the accounts the cursors stand on: debit, credit, VAT account.
-// Runs right after prepare, which has read every cursor afresh.
+// Adds the line's amounts, times sign, to the accounts the cursors stand on. Runs right after prepare,
+// which has read every cursor afresh.
 void apply(Books& books, const Line& line, double sign) {
     const ledger::ParsedBooking& b = line.booking;
-    const PostingSplit split = splitOf(line.postingType, sign * b.amountValue, sign * b.vatValue);
-    books.debit.addToMonth(b.month, split.debit, line.opening);
-    takeFresh(books.credit, {&books.debit});
-    books.credit.addToMonth(b.month, split.credit, line.opening);
-    if (split.vatAccount == VatAccount::None) return;
-    ledger::CSalden& vat = split.vatAccount == VatAccount::Input ? books.inputVat : books.outputVat;
-    takeFresh(vat, {&books.debit, &books.credit});
-    vat.addToMonth(b.month, split.vat, line.opening);
+    SplitCursors cursors = cursorsOf(books);
+    applySplit(cursors, b.month, splitOf(line.postingType, sign * b.amountValue, sign * b.vatValue), line.opening);
 }
 
 // Whether every slot the line's amounts (times sign) go to still fits its twelve characters afterwards.
-// Runs right after prepare; a record that two cursors stand on counts once with both amounts.
 bool fits(Books& books, const Line& line, double sign) {
     const ledger::ParsedBooking& b = line.booking;
-    const PostingSplit split = splitOf(line.postingType, sign * b.amountValue, sign * b.vatValue);
-    struct Change {
-        const ledger::CSalden* cursor;
-        double amount;
-    };
-    std::vector<Change> changes{{&books.debit, split.debit}, {&books.credit, split.credit}};
-    if (split.vatAccount == VatAccount::Input) changes.push_back({&books.inputVat, split.vat});
-    if (split.vatAccount == VatAccount::Output) changes.push_back({&books.outputVat, split.vat});
-    for (std::size_t i = 0; i < changes.size(); ++i) {
-        const ledger::CSalden& cursor = *changes[i].cursor;
-        const int slot = line.opening ? 0 : cursor.slotOfMonth(b.month);
-        if (slot < 0) return false;
-        double value = cursor.slotValue(slot);
-        for (const Change& c : changes)
-            if (c.cursor->recordNumber() == cursor.recordNumber()) value += c.amount;
-        if (ledger::amountText12(config::roundToCents(value)).size() != ledger::kAccountSlotWidth) return false;
-    }
-    return true;
+    return splitFits(cursorsOf(books), b.month, splitOf(line.postingType, sign * b.amountValue, sign * b.vatValue),
+                     line.opening);
 }
 
 Line lineOf(const ledger::BookingTexts& texts, int chart) {

@@ -1,7 +1,8 @@
 #include "posting/reorganisation.h"
 
+#include "posting/split_posting.h"
+
 #include <array>
-#include <initializer_list>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -132,9 +133,6 @@ std::vector<SlotChange> changesOf(int debit, int credit, int vatAccount,
     return changes;
 }
 
-bool slotFits(double value) {
-    return ledger::amountText12(config::roundToCents(value)).size() == ledger::kAccountSlotWidth;
-}
 
 class Reorganisation {
 public:
@@ -157,8 +155,7 @@ private:
     Fate settleAccount(long n, ledger::ParsedBooking& b, bool debitSide, bool& changed);
     Fate cannotPost(long n, const ledger::ParsedBooking& b, ReorgProblem reason, std::string subject);
     bool vatCursorsReady(int postingType, int& missing);
-    bool fits(const ledger::ParsedBooking& b, const PostingSplit& split, bool opening);
-    void apply(const ledger::ParsedBooking& b, const PostingSplit& split, bool opening);
+    SplitCursors cursors();
     void leave(long n, const ledger::ParsedBooking& b, ReorgProblem reason, std::string subject);
     void pending(long n, const ledger::ParsedBooking& b, ReorgProblem reason, std::string subject);
     int ask(ui::Question& q) { return decisions_.ask(q); }
@@ -480,48 +477,8 @@ bool Reorganisation::vatCursorsReady(int postingType, int& missing) {
     return missing == 0;
 }
 
-// A cursor whose record another cursor has just written holds an old copy of it.
-void takeFresh(ledger::CSalden& cursor, std::initializer_list<const ledger::CSalden*> written) {
-    for (const ledger::CSalden* other : written) {
-        if (other->recordNumber() == cursor.recordNumber()) {
-            cursor.read(cursor.recordNumber());
-            return;
-        }
-    }
-}
-
-// Whether every slot the posting goes to still fits its twelve characters afterwards; a record two
-// cursors stand on counts once with both amounts. Checked first, so a posting is never half written.
-bool Reorganisation::fits(const ledger::ParsedBooking& b, const PostingSplit& split, bool opening) {
-    struct Change {
-        const ledger::CSalden* cursor;
-        double amount;
-    };
-    std::vector<Change> changes{{&doc_.debitCursor(), split.debit}, {&doc_.creditCursor(), split.credit}};
-    if (split.vatAccount == VatAccount::Input) changes.push_back({&doc_.inputVatCursor(), split.vat});
-    if (split.vatAccount == VatAccount::Output) changes.push_back({&doc_.outputVatCursor(), split.vat});
-    for (const Change& change : changes) {
-        const int slot = opening ? 0 : change.cursor->slotOfMonth(b.month);
-        if (slot < 0) return false;
-        double value = change.cursor->slotValue(slot);
-        for (const Change& c : changes)
-            if (c.cursor->recordNumber() == change.cursor->recordNumber()) value += c.amount;
-        if (!slotFits(value)) return false;
-    }
-    return true;
-}
-
-// Debit, credit, VAT account, in this order, as posting does it.
-void Reorganisation::apply(const ledger::ParsedBooking& b, const PostingSplit& split, bool opening) {
-    ledger::CSalden& debit = doc_.debitCursor();
-    ledger::CSalden& credit = doc_.creditCursor();
-    debit.addToMonth(b.month, split.debit, opening);
-    takeFresh(credit, {&debit});
-    credit.addToMonth(b.month, split.credit, opening);
-    if (split.vatAccount == VatAccount::None) return;
-    ledger::CSalden& vat = split.vatAccount == VatAccount::Input ? doc_.inputVatCursor() : doc_.outputVatCursor();
-    takeFresh(vat, {&debit, &credit});
-    vat.addToMonth(b.month, split.vat, opening);
+SplitCursors Reorganisation::cursors() {
+    return SplitCursors{doc_.debitCursor(), doc_.creditCursor(), doc_.inputVatCursor(), doc_.outputVatCursor()};
 }
 
 void Reorganisation::repost() {
@@ -569,8 +526,9 @@ void Reorganisation::repost() {
             const bool opening = b.month == doc_.settings().firstMonth &&
                                  (doc_.debitCursor().accountKind() == 11 || doc_.creditCursor().accountKind() == 11);
             const PostingSplit split = splitOf(postingType, b.amountValue, b.vatValue);
-            if (fits(b, split, opening)) {
-                apply(b, split, opening);
+            SplitCursors posted = cursors();
+            if (splitFits(posted, b.month, split, opening)) {
+                applySplit(posted, b.month, split, opening);
             } else {
                 problem = ReorgProblem::SlotOverflow;
                 fate = cannotPost(n, b, ReorgProblem::SlotOverflow, b.amount);
