@@ -7,6 +7,7 @@
 #include "config/ini_numbers.h"
 #include "resources/format.h"
 #include "resources/texts_circles.h"
+#include "resources/texts_common.h"
 
 namespace tellmark::circles {
 
@@ -55,6 +56,16 @@ int flagValue(const std::string& s) { return !s.empty() && (s[0] == 'J' || s[0] 
 
 bool isBlank(const std::string& s) { return s.find_first_not_of(' ') == std::string::npos; }
 
+std::string trimmed(const std::string& s) {
+    const std::size_t begin = s.find_first_not_of(' ');
+    if (begin == std::string::npos) return {};
+    return s.substr(begin, s.find_last_not_of(' ') - begin + 1);
+}
+
+bool isChartText(const std::string& t) {
+    return t.empty() || t == text::kChart3 || t == text::kChart03 || t == text::kChart4 || t == text::kChart04;
+}
+
 }  // namespace
 
 double documentNumberValue(const std::string& text) { return config::parseIniDecimal(text); }
@@ -85,7 +96,9 @@ int CIniBK::readSettings() {
     };
     s.name = cut(read(text::kKeyCircleName), kCircleNameLength);
     s.password = read(text::kKeyCirclePassword);
-    s.chart = decimalValue(read(text::kKeyChart));
+    chartText_ = trimmed(read(text::kKeyChart));
+    chartValid_ = isChartText(chartText_);
+    s.chart = decimalValue(chartText_);
     s.year = decimalValue(read(text::kKeyYear));
     s.firstMonthSetting = decimalValue(read(text::kKeyFirstMonth));
     s.vatOn = flagValue(read(text::kKeyVat));
@@ -140,6 +153,13 @@ int CIniBK::readSettings() {
     return 1;
 }
 
+int CIniBK::verifyChart() const {
+    if (chartValid_) return 1;
+    messages_.show(format(text::kMsgInvalidChartInFile, chartText_.c_str(), path().c_str()), text::kCaptionError,
+                   ui::kIconStop);
+    return 0;
+}
+
 bool CIniBK::beginCounterChange(bool& openedHere) {
     openedHere = !isOpen();
     if (openedHere && open() != 1) return false;
@@ -162,6 +182,13 @@ int CIniBK::advanceDocumentNumber() {
     bool openedHere = false;
     if (!beginCounterChange(openedHere)) return 0;
     return storeCounter(followingDocumentNumber(documentNumberValue(settings_.nextDocumentNumber)), openedHere);
+}
+
+int CIniBK::setDocumentNumber(double next) {
+    if (!settings_.automaticNumbering) return 0;
+    bool openedHere = false;
+    if (!beginCounterChange(openedHere)) return 0;
+    return storeCounter(next, openedHere);
 }
 
 int CIniBK::resetDocumentNumber() {

@@ -26,11 +26,19 @@ public:
     // opened and reads the settings again. Result 1 when the counter was stored.
     int advanceDocumentNumber();
     int resetDocumentNumber();
+    // Stores this number as the next automatic document number (the counter set anew from the journal).
+    int setDocumentNumber(double next);
     // Only for a blank document field: puts the next number "%06.f" into it and advances the counter.
     // The field stays blank (result 0) when numbering is off or the counter could not be stored.
     int takeDocumentNumber(std::string& documentField);
 
     const CircleSettings& settings() const { return settings_; }
+
+    // "Kontenrahmen" as read by readSettings: "03" or "04" ("3", "4"), or blank, which counts as "03".
+    // Books under any other chart would be posted and reported by rules that do not fit them.
+    bool chartValid() const { return chartValid_; }
+    // 1 when the chart is valid; otherwise the message naming the settings file and 0.
+    int verifyChart() const;
 
 private:
     // Opens when needed and reads the counter as the file holds it; false when the file cannot be opened.
@@ -38,6 +46,8 @@ private:
     int storeCounter(double nextNumber, bool openedHere);
 
     CircleSettings settings_;
+    bool chartValid_ = true;
+    std::string chartText_;
 };
 
 // Value of a document number text; numbering is on from 1.

@@ -1,4 +1,4 @@
-// circle create, circle list, circle show.
+// circle create, circle change, circle list, circle show.
 
 #include <optional>
 #include <string>
@@ -6,6 +6,7 @@
 #include "circles/chart_template.h"
 #include "circles/circle_fields.h"
 #include "circles/circle_list.h"
+#include "circles/circle_lock.h"
 #include "circles/circle_settings_file.h"
 #include "circles/circle_title.h"
 #include "circles/document.h"
@@ -13,6 +14,7 @@
 #include "cli/circle_access.h"
 #include "cli/commands.h"
 #include "config/file_names.h"
+#include "platform/file.h"
 #include "resources/format.h"
 #include "resources/texts_circles.h"
 #include "resources/texts_common.h"
@@ -37,26 +39,25 @@ bool allDigits(const std::string& s) {
     return true;
 }
 
-int circleCreate(Context& ctx, const Arguments& args) {
-    args.expectPositionals(2, 2);
-    int number = requireCircleNumber(ctx, args.positional(1, "booking circle number"));
-    if (number < 1) return 1;
-
-    circles::CircleCreateFields fields;
-    fields.name = circles::nameFieldRule(fromTerminal(args.required("--name")));
-    fields.year = args.required("--year");
-    if (!allDigits(fields.year) || fields.year.size() > circles::kYearFieldLength)
-        throw UsageError("--year takes four digits, e.g. 2009 or 0809");
+// The options that set a field of the administration dialog, with the dialog's checks. False after a
+// refusal (its message went to stderr); fields not named keep their value.
+bool applyFieldOptions(Context& ctx, const Arguments& args, circles::CircleCreateFields& fields) {
+    if (auto name = args.value("--name")) fields.name = circles::nameFieldRule(fromTerminal(*name));
+    if (auto year = args.value("--year")) {
+        if (!allDigits(*year) || year->size() > circles::kYearFieldLength)
+            throw UsageError("--year takes four digits, e.g. 2009 or 0809");
+        fields.year = *year;
+    }
     if (auto m = args.intValue("--first-month")) {
         if (*m < 1 || *m > 12) throw UsageError("--first-month takes 1 to 12");
         fields.firstMonth = format("%02i", *m);
     }
     if (auto chart = args.value("--chart")) {
         fields.chart = circles::chartFieldRule(*chart, ctx.messages);
-        if (fields.chart != *chart && !(*chart == "3" || *chart == "4")) return 1;
+        if (fields.chart != *chart && !(*chart == "3" || *chart == "4")) return false;
     }
-    fields.vat = yesNoOption(args, "--vat", true);
-    fields.cashBasis = yesNoOption(args, "--cash-basis", true);
+    fields.vat = yesNoOption(args, "--vat", fields.vat);
+    fields.cashBasis = yesNoOption(args, "--cash-basis", fields.cashBasis);
     if (auto currency = args.value("--currency")) fields.currency = circles::currencyFieldRule(fromTerminal(*currency));
     if (auto doc = args.value("--auto-doc")) {
         if (!allDigits(*doc) || doc->size() > circles::kDocumentNumberLength)
@@ -64,9 +65,27 @@ int circleCreate(Context& ctx, const Arguments& args) {
         fields.automaticNumbering = true;
         fields.nextDocumentNumber = *doc;
     }
+    return true;
+}
+
+int circleCreate(Context& ctx, const Arguments& args) {
+    args.expectPositionals(2, 2);
+    int number = requireCircleNumber(ctx, args.positional(1, "booking circle number"));
+    if (number < 1) return 1;
+
+    circles::CircleCreateFields fields;
+    args.required("--name");
+    args.required("--year");
+    if (!applyFieldOptions(ctx, args, fields)) return 1;
 
     CircleAccess access(ctx);
     if (!access.readProgramConfig()) return 1;
+    // An existing circle is changed only by "circle change", which first makes sure no other copy has
+    // it open; creating it again would rewrite its year and numbering under that copy.
+    if (platform::probeFile(config::settingsFileName(access.dataDirectory(), number)) != platform::kProbeMissing) {
+        ctx.messages.show(format(text::kMsgCircleExists, number, number), text::kCaptionError, ui::kIconStop);
+        return 1;
+    }
     std::optional<int> chartFrom;
     std::optional<circles::ChartTemplate> chartTemplate;
     if (auto from = args.value("--chart-from")) {
@@ -99,6 +118,36 @@ int circleCreate(Context& ctx, const Arguments& args) {
         circles::appendTemplateAccounts(*chartTemplate, doc.reportCursor(), doc.accountIndex(), ctx.messages) != 1)
         return 1;
     return 0;
+}
+
+int circleChange(Context& ctx, const Arguments& args) {
+    args.expectPositionals(1, 1);
+    if (args.value("--chart-from")) throw UsageError("--chart-from is an option of circle create");
+    int number = requireCircleNumber(ctx, args.required("-k"));
+    if (number < 1) return 1;
+    CircleAccess access(ctx);
+    if (!access.readProgramConfig()) return 1;
+    circles::CIniBK current(ctx.messages);
+    if (!access.readCircleSettings(number, current)) return 1;
+    // A chart the program does not know is refused unless this change puts it right.
+    if (!args.value("--chart") && current.verifyChart() != 1) return 1;
+
+    circles::CircleCreateFields fields = circles::fieldsFromSettings(current.settings());
+    if (!applyFieldOptions(ctx, args, fields)) return 1;
+
+    // The files of the year before and after the change stay held until the settings are written.
+    circles::CircleSettings changed = current.settings();
+    changed.chart = fields.chart == text::kChart04 ? 4 : 3;
+    changed.year = parseInt(fields.year).value_or(0);
+    circles::CircleLock lock;
+    int held = lock.acquire(access.dataDirectory(), number, current.settings());
+    if (held == 1) held = lock.add(access.dataDirectory(), number, changed);
+    if (held != 1) {
+        ctx.messages.show(held == platform::kProbeLocked ? text::kMsgCircleLocked : text::kMsgCircleUnknownError,
+                          text::kCaptionError, ui::kIconStop);
+        return 1;
+    }
+    return circles::createCircleSettings(access.dataDirectory(), number, fields, ctx.messages) == 1 ? 0 : 1;
 }
 
 int circleList(Context& ctx, const Arguments& args) {
@@ -139,11 +188,12 @@ int runCircle(Context& ctx, const Words& words) {
     Arguments args(words, {{"--name", true}, {"--year", true}, {"--first-month", true}, {"--chart", true},
                            {"--vat", true}, {"--cash-basis", true}, {"--currency", true}, {"--auto-doc", true},
                            {"--chart-from", true}, {"-k", true}});
-    const std::string& action = args.positional(0, "circle action (create, list or show)");
+    const std::string& action = args.positional(0, "circle action (create, change, list or show)");
     if (action == "create") return circleCreate(ctx, args);
+    if (action == "change") return circleChange(ctx, args);
     if (action == "list") return circleList(ctx, args);
     if (action == "show") return circleShow(ctx, args);
-    throw UsageError("circle action must be create, list or show");
+    throw UsageError("circle action must be create, change, list or show");
 }
 
 }  // namespace tellmark::cli

@@ -83,6 +83,14 @@ inline constexpr std::string_view kMsgCircleOpenFailed =
     cp<"Unerwarteter Fehler beim Öffnen der Buchungskreisdaten !">();
 inline constexpr std::string_view kMsgCircleReadFailed =
     cp<"Unerwarteter Fehler beim Lesen der Buchungskreisdaten !">();
+// The settings file holds a chart other than 03 or 04: chart as stored, settings file.
+inline constexpr std::string_view kMsgInvalidChartInFile =
+    cp<"Ungültiger Kontenrahmen '%s' in der Datei\n%s !\nNur Kontenrahmen '03' oder '04' zulässig;\n"
+       "bitte in der Buchungskreisverwaltung richtigstellen.">();
+// Creating a circle whose settings file is there already: number twice.
+inline constexpr std::string_view kMsgCircleExists =
+    cp<"Der Buchungskreis %i ist schon angelegt !\nSeine Einstellungen ändern Sie mit\n"
+       "'circle change -k %i'.">();
 
 // Window title of the open booking circle: calendar year, business year across two calendar years.
 inline constexpr std::string_view kFormatTitleCalendarYear = cp<"Nr: %i - %-s - %04i">();
