@@ -1,7 +1,10 @@
 #include "config/program_config.h"
 
 #include "config/ini_numbers.h"
+#include "platform/file.h"
 #include "resources/format.h"
+#include "resources/texts_common.h"
+#include "resources/texts_config.h"
 
 namespace tellmark::config {
 
@@ -228,6 +231,18 @@ int CIniSB::upgrade() {
     }
     close();
     return result;
+}
+
+int CIniSB::open(bool exclusive) {
+    const int probe = platform::probeFile(path());
+    if (probe == platform::kProbeLocked || probe == platform::kProbeDiskFull || probe == platform::kProbeOther) {
+        std::string_view templ = probe == platform::kProbeLocked     ? text::kConfigLocked
+                                 : probe == platform::kProbeDiskFull ? text::kConfigDiskFull
+                                                                     : text::kConfigUnusable;
+        messages_.show(format(templ, path().c_str()), text::kCaptionError, ui::kIconStop);
+        return probe;
+    }
+    return CIniDatei::open(exclusive);
 }
 
 void CIniSB::deriveScreenCell() {

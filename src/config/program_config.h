@@ -100,6 +100,10 @@ public:
     // Sets the record's screen cell from its two screen fonts.
     void deriveScreenCell();
 
+    // CIniDatei::open, and a file that is there but cannot be had (probe code 4, 16 or 0) is reported
+    // with what to do about it: nothing works without the configuration, so its failure is never silent.
+    int open(bool exclusive = false);
+
 private:
     std::string getValue(std::string_view key) const;
     // Sets the two companion-program keys where missing and saves only then.

@@ -20,6 +20,17 @@ inline constexpr std::string_view kIniCannotWrite = cp<"Konnte in Datei '%s' nic
 inline constexpr std::string_view kIniWriteNotOpen =
     cp<"Konnte in Datei '%s' nicht schreiben!\r\nDatei ist nicht geöffnet !">();
 
+// The program configuration is there but cannot be opened; "%s" is its path.
+inline constexpr std::string_view kConfigLocked =
+    cp<"Die Programmkonfiguration '%s'\nist schreibgeschützt oder wird von einem anderen Programm benutzt !\n"
+       "Bitte die Schreibrechte für die Datei und ihr Verzeichnis prüfen.">();
+inline constexpr std::string_view kConfigDiskFull =
+    cp<"Die Programmkonfiguration '%s'\nkann nicht geöffnet werden: der Datenträger ist voll !\n"
+       "Bitte Platz auf dem Datenträger schaffen.">();
+inline constexpr std::string_view kConfigUnusable =
+    cp<"Die Programmkonfiguration '%s'\nkann nicht geöffnet werden; sie ist beschädigt oder keine Datei !\n"
+       "Bitte sie umbenennen oder entfernen; beim nächsten Aufruf wird sie neu angelegt.">();
+
 // Screen font dialog.
 inline constexpr std::string_view kScreenFontsNextStart =
     cp<"Die geänderten Bildschirmeinstellungen werden erst beim nächsten Programmstart aktiviert !">();
