@@ -1,5 +1,6 @@
 #include "circles/circle_fields.h"
 
+#include "circles/circle_lock.h"
 #include "circles/circle_settings_file.h"
 #include "config/dates.h"
 #include "config/file_names.h"
@@ -8,6 +9,7 @@
 #include "resources/format.h"
 #include "resources/texts_circles.h"
 #include "resources/texts_common.h"
+#include "resources/texts_document.h"
 
 namespace tellmark::circles {
 
@@ -140,6 +142,29 @@ int createCircleSettings(const std::string& dataDirectory, int number, const Cir
     const int saved = ini.save();
     ini.close();
     return saved == 1 ? 1 : 0;
+}
+
+int changeCircleSettings(const std::string& dataDirectory, int number, const CircleCreateFields& fields,
+                         ui::Messages& messages) {
+    CIniBK current(messages);
+    current.setPath(config::settingsFileName(dataDirectory, number));
+    if (current.open() != 1) {
+        showError(messages, text::kMsgCircleOpenFailed);
+        return 0;
+    }
+    current.readSettings();
+    current.close();
+    CircleSettings changed = current.settings();
+    changed.chart = fields.chart == text::kChart04 ? 4 : 3;
+    changed.year = config::parseIniInt(fields.year);
+    CircleLock lock;
+    int held = lock.acquire(dataDirectory, number, current.settings());
+    if (held == 1) held = lock.add(dataDirectory, number, changed);
+    if (held != 1) {
+        showError(messages, held == platform::kProbeLocked ? text::kMsgCircleLocked : text::kMsgCircleUnknownError);
+        return 0;
+    }
+    return createCircleSettings(dataDirectory, number, fields, messages);
 }
 
 }  // namespace tellmark::circles

@@ -52,4 +52,10 @@ int loadCircleFields(const std::string& dataDirectory, int number, CircleCreateF
 int createCircleSettings(const std::string& dataDirectory, int number, const CircleCreateFields& fields,
                          ui::Messages& messages);
 
+// Re-saves an existing circle's settings from the fields while holding its files of the year before and
+// after the change, so that no other copy has it open meanwhile. 1 when saved; 0 after a message (the
+// circle is open in another copy, or its settings cannot be read or written).
+int changeCircleSettings(const std::string& dataDirectory, int number, const CircleCreateFields& fields,
+                         ui::Messages& messages);
+
 }  // namespace tellmark::circles

@@ -1,6 +1,8 @@
 #include "circles/circle_lock.h"
 
+#include "circles/circle_settings_file.h"
 #include "config/file_names.h"
+#include "ui/messages.h"
 
 namespace tellmark::circles {
 
@@ -36,6 +38,20 @@ int CircleLock::add(const std::string& dataDirectory, int number, const CircleSe
 int CircleLock::acquire(const std::string& dataDirectory, int number, const CircleSettings& settings) {
     release();
     return add(dataDirectory, number, settings);
+}
+
+int probeCircleFiles(const std::string& dataDirectory, int number) {
+    ui::SilentMessages silent;
+    CIniBK ini(silent);
+    ini.setPath(config::settingsFileName(dataDirectory, number));
+    if (ini.open() != 1) return 1;
+    ini.readSettings();
+    ini.close();
+    const CircleSettings& s = ini.settings();
+    for (const std::string& path : {config::balanceFileName(dataDirectory, s.chart, s.year, number),
+                                    config::journalFileName(dataDirectory, s.chart, s.year, number)})
+        if (platform::probeFile(path) == platform::kProbeLocked) return platform::kProbeLocked;
+    return 1;
 }
 
 }  // namespace tellmark::circles

@@ -28,4 +28,8 @@ private:
     std::vector<platform::File> files_;
 };
 
+// Whether another copy has the circle open now, from the settings file's year and chart: the probe code 4
+// when it has (or the files are write-protected), 1 otherwise.
+int probeCircleFiles(const std::string& dataDirectory, int number);
+
 }  // namespace tellmark::circles

@@ -6,7 +6,6 @@
 #include "circles/chart_template.h"
 #include "circles/circle_fields.h"
 #include "circles/circle_list.h"
-#include "circles/circle_lock.h"
 #include "circles/circle_settings_file.h"
 #include "circles/circle_title.h"
 #include "circles/document.h"
@@ -135,19 +134,7 @@ int circleChange(Context& ctx, const Arguments& args) {
     circles::CircleCreateFields fields = circles::fieldsFromSettings(current.settings());
     if (!applyFieldOptions(ctx, args, fields)) return 1;
 
-    // The files of the year before and after the change stay held until the settings are written.
-    circles::CircleSettings changed = current.settings();
-    changed.chart = fields.chart == text::kChart04 ? 4 : 3;
-    changed.year = parseInt(fields.year).value_or(0);
-    circles::CircleLock lock;
-    int held = lock.acquire(access.dataDirectory(), number, current.settings());
-    if (held == 1) held = lock.add(access.dataDirectory(), number, changed);
-    if (held != 1) {
-        ctx.messages.show(held == platform::kProbeLocked ? text::kMsgCircleLocked : text::kMsgCircleUnknownError,
-                          text::kCaptionError, ui::kIconStop);
-        return 1;
-    }
-    return circles::createCircleSettings(access.dataDirectory(), number, fields, ctx.messages) == 1 ? 0 : 1;
+    return circles::changeCircleSettings(access.dataDirectory(), number, fields, ctx.messages) == 1 ? 0 : 1;
 }
 
 int circleList(Context& ctx, const Arguments& args) {

@@ -159,7 +159,10 @@ void CircleAdminDialog::onOk() {
         chart_->selectAll();
         return;
     }
-    if (circles::createCircleSettings(dataDirectory_, number_, fields(), context_.messages) == 1) {
+    // An existing circle is rewritten only while no other copy has it open.
+    const int saved = existing_ ? circles::changeCircleSettings(dataDirectory_, number_, fields(), context_.messages)
+                                : circles::createCircleSettings(dataDirectory_, number_, fields(), context_.messages);
+    if (saved == 1) {
         accept();
         return;
     }

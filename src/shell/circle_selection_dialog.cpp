@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "circles/circle_lock.h"
 #include "config/field_checks.h"
 #include "config/file_names.h"
 #include "config/ini_numbers.h"
@@ -75,6 +76,13 @@ void CircleSelectionDialog::onOk() {
         return;
     }
     const int probe = platform::probeFile(config::settingsFileName(dataDirectory_, number));
+    // The administration changes no circle that another copy has open.
+    if (administration_ && probe == platform::kProbePresent &&
+        circles::probeCircleFiles(dataDirectory_, number) == platform::kProbeLocked) {
+        context_.messages.show(text::kMsgCircleLocked, text::kCaptionError, ui::kIconExclamation);
+        backToField();
+        return;
+    }
     if (administration_ || probe == platform::kProbeMissing || probe == platform::kProbeOther) {
         CircleAdminDialog admin(context_, dataDirectory_, number);
         if (context_.runner.run(admin) == QDialog::Accepted) {
