@@ -3,10 +3,13 @@
 #include "circles/circle_title.h"
 #include "config/dates.h"
 #include "config/file_names.h"
+#include "ledger/ledger_check.h"
+#include "posting/books_operation.h"
 #include "resources/format.h"
 #include "resources/texts_circles.h"
 #include "resources/texts_common.h"
 #include "resources/texts_document.h"
+#include "resources/texts_safety.h"
 #include "yearend/chart_copy.h"
 
 namespace tellmark::circles {
@@ -28,7 +31,9 @@ long SettingsDocumentNumbering::next() const {
     return static_cast<long>(documentNumberValue(settings_.settings().nextDocumentNumber));
 }
 
-void SettingsDocumentNumbering::advance() { settings_.advanceDocumentNumber(); }
+bool SettingsDocumentNumbering::advance() { return settings_.advanceDocumentNumber() == 1; }
+
+bool SettingsDocumentNumbering::setNext(long next) { return settings_.setDocumentNumber(static_cast<double>(next)) == 1; }
 
 CVt36Doc::CVt36Doc(ui::Messages& messages, ui::Progress& progress)
     : messages_(messages),
@@ -160,28 +165,46 @@ int CVt36Doc::openCircle(int number, MissingLedger missing, int takeOverFrom) {
         if (!createMissingLedger(missing, takeOverFrom)) return 0;
     }
 
-    if (!readSettings()) return 0;
-    title_ = circleTitle(number, settings());
-
     if (!openJournal(paths_[P::kSlotJournal]) || !openDataFile(balanceFile_, paths_[P::kSlotBalance])) {
         closeCircle();
         return 0;
     }
+    // Read again now that the files are held: another copy may have taken a document number meanwhile.
+    if (!readSettings()) {
+        closeCircle();
+        return 0;
+    }
+    title_ = circleTitle(number, settings());
     attachCursors();
-    int accountsBefore = debit_.count();
-    for (ledger::CSalden* cursor : {&debit_, &credit_, &outputVat_, &inputVat_, &report_}) cursor->ensureVatAccounts();
+    marker_.attach(config::operationRecordFileName(dataDirectory(), settings().chart, settings().year, number));
+    health_ = posting::BooksHealth{};
+    const bool unfinished = marker_.present();
+    // An unfinished operation explains a file that is not whole; its repair comes once the indexes are there.
+    if (!unfinished) checkLedgerFiles();
 
     accountIndex_.attach(paths_[P::kSlotBalanceIndex], balanceFile_);
     int indexReady = accountIndex_.open();
-    // VAT accounts just added to a file whose index already existed must reach the index too.
-    if (indexReady == 1 && debit_.count() != accountsBefore && accountIndex_.count() != debit_.count())
-        indexReady = accountIndex_.rebuild();
-    if (indexReady != 1) messages_.show(text::kMsgAccountIndexProblem, text::kCaptionError, ui::kIconStop);
-
     journal_.setChart(settings().chart);
     journal_.setDocumentNumbering(&numbering_);
     journalIndex_.attach(paths_[P::kSlotJournalIndex], journal_);
-    if (journalIndex_.open() != 1) messages_.show(text::kMsgJournalIndexProblem, text::kCaptionError, ui::kIconStop);
+    const int journalIndexReady = journalIndex_.open();
+
+    if (unfinished) {
+        posting::Books repair = books();
+        posting::repairUnfinishedOnOpen(repair);
+    }
+    if (health_.writable() && debit_.count() < 2) {
+        posting::Books vat = books();
+        posting::BooksOperation op(vat, text::kOpAccount);
+        bool created = op.started();
+        for (ledger::CSalden* cursor : {&debit_, &credit_, &outputVat_, &inputVat_, &report_})
+            created = created && cursor->ensureVatAccounts() == 1;
+        // The new accounts must reach the index too.
+        if (created) indexReady = accountIndex_.rebuild();
+        if (created && indexReady == 1) op.finish(); else if (op.started()) op.fail();
+    }
+    if (indexReady != 1) messages_.show(text::kMsgAccountIndexProblem, text::kCaptionError, ui::kIconStop);
+    if (journalIndexReady != 1) messages_.show(text::kMsgJournalIndexProblem, text::kCaptionError, ui::kIconStop);
 
     if (!openDataFile(standardBookingsFile_, paths_[P::kSlotStandardBookings])) {
         closeCircle();
@@ -192,9 +215,43 @@ int CVt36Doc::openCircle(int number, MissingLedger missing, int takeOverFrom) {
     return 1;
 }
 
+bool CVt36Doc::recheckLedgerFiles() {
+    health_.damagedFile.clear();
+    return checkLedgerFiles();
+}
+
+bool CVt36Doc::checkLedgerFiles() {
+    using P = config::DocumentPaths;
+    const struct {
+        ledger::FileCheck check;
+        const std::string& path;
+    } files[] = {{ledger::checkJournalFile(journal_.file()), paths_[P::kSlotJournal]},
+                 {ledger::checkBalanceFile(balanceFile_), paths_[P::kSlotBalance]}};
+    for (const auto& file : files) {
+        if (file.check.sound()) continue;
+        health_.damagedFile = file.path;
+        switch (file.check.soundness) {
+        case ledger::FileSoundness::PartialRecord:
+            messages_.show(format(text::kFileDamagedPartial, file.path.c_str()), text::kCaptionError, ui::kIconStop);
+            break;
+        case ledger::FileSoundness::BadEndMark:
+            messages_.show(format(text::kFileDamagedEndMark, file.path.c_str(),
+                                  static_cast<long long>(file.check.badRecord + 1)),
+                           text::kCaptionError, ui::kIconStop);
+            break;
+        default:
+            messages_.show(format(text::kFileUnreadable, file.path.c_str()), text::kCaptionError, ui::kIconStop);
+            break;
+        }
+        return false;
+    }
+    return true;
+}
+
 posting::Books CVt36Doc::books() {
-    return posting::Books{debit_,       credit_,   outputVat_, inputVat_,        accountIndex_, journal_,
-                          journalIndex_, settings(), &numbering_, messages_, lastPostingType_};
+    return posting::Books{debit_,       credit_,    outputVat_, inputVat_,        accountIndex_,
+                          journal_,     journalIndex_, settings(), &numbering_,      messages_,
+                          lastPostingType_, balanceFile_, marker_,  health_,          progress_};
 }
 
 int CVt36Doc::closeCircle() {

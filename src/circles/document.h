@@ -15,6 +15,7 @@
 #include "ledger/document_numbering.h"
 #include "ledger/journal.h"
 #include "ledger/journal_index.h"
+#include "ledger/operation_marker.h"
 #include "ledger/salden.h"
 #include "platform/file.h"
 #include "posting/books.h"
@@ -51,7 +52,8 @@ public:
     explicit SettingsDocumentNumbering(CIniBK& settings) : settings_(settings) {}
     bool automatic() const override;
     long next() const override;
-    void advance() override;
+    bool advance() override;
+    bool setNext(long next) override;
 
 private:
     CIniBK& settings_;
@@ -100,6 +102,11 @@ public:
     ledger::CSalden& reportCursor() { return report_; }
     // What the posting engine works on; valid while the circle is open.
     posting::Books books();
+    // Whether the books may be written, and which file was found damaged on opening.
+    const posting::BooksHealth& health() const { return health_; }
+    // After a repair: checks journal and balance file again and lets the books be written when both are
+    // whole (a damaged one is reported again).
+    bool recheckLedgerFiles();
 
     // Presets of the report dialogs, filled after every open.
     struct ReportDefaults {
@@ -117,6 +124,7 @@ private:
     bool openJournal(const std::string& path);
     bool createMissingLedger(MissingLedger missing, int takeOverFrom);
     void attachCursors();
+    bool checkLedgerFiles();
     void fillReportDefaults();
 
     ui::Messages& messages_;
@@ -137,6 +145,8 @@ private:
     ledger::CSalden debit_, credit_, outputVat_, inputVat_, report_;
     ReportDefaults reportDefaults_;
     int lastPostingType_ = 0;
+    ledger::OperationMarker marker_;
+    posting::BooksHealth health_;
 };
 
 }  // namespace tellmark::circles

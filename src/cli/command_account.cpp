@@ -36,8 +36,9 @@ int runAccount(Context& ctx, const Words& words) {
     if (!circle.open(ctx, number)) return 1;
 
     circles::CVt36Doc& doc = circle.doc;
+    posting::Books books = doc.books();
     posting::AccountFiles files{doc.reportCursor(), doc.accountIndex(), doc.balanceFile(), doc.settings().chart,
-                                ctx.messages};
+                                ctx.messages, &books};
     if (action == "list") {
         // Number order through the account index.
         ledger::CSIndex& index = doc.accountIndex();

@@ -62,6 +62,10 @@ std::string journalIndexFileName(const std::string& base, int chart, int year, i
     return yearFile(base, chart, year, number, text::kSuffixJournalIndex);
 }
 
+std::string operationRecordFileName(const std::string& base, int chart, int year, int number) {
+    return yearFile(base, chart, year, number, text::kSuffixOperationRecord);
+}
+
 std::string standardBookingsFileName(const std::string& base, int chart, int number) {
     return circleFile(base, number,
                       format(text::kNameCircleFile, chartLetter(chart), number,

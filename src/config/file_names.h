@@ -26,6 +26,8 @@ std::string balanceFileName(const std::string& base, int chart, int year, int nu
 std::string balanceIndexFileName(const std::string& base, int chart, int year, int number);
 std::string journalFileName(const std::string& base, int chart, int year, int number);
 std::string journalIndexFileName(const std::string& base, int chart, int year, int number);
+// The record of an operation under way on the books of the year: BKnnnnnn/<letter><year><nnn>.lauf
+std::string operationRecordFileName(const std::string& base, int chart, int year, int number);
 // Standard bookings carry no year: they outlive the change of the booking year.
 std::string standardBookingsFileName(const std::string& base, int chart, int number);
 

@@ -47,6 +47,7 @@ int CIniDatei::open(bool exclusive) {
     } else if (probe != platform::kProbePresent) {
         return probe;
     }
+    exclusive_ = exclusive;
     if (!file_.open(path_, exclusive ? platform::Share::Exclusive : platform::Share::Shared)) {
         report(text::kIniCannotOpen);
         return 0;
@@ -164,9 +165,16 @@ int CIniDatei::save() {
         report(text::kIniWriteNotOpen);
         return kIniNotOpen;
     }
-    if (!textComplete_ || !file_.writeAt(0, text_.data(), text_.size()) ||
-        !file_.truncate(static_cast<std::int64_t>(text_.size()))) {
+    // Written beside the file and renamed over it: a crash leaves the old settings or the new ones, never
+    // a file cut in the middle. The open file is then the new one.
+    // An exclusive open is for reading: nobody else may open the file, and it is not written either.
+    if (!textComplete_ || exclusive_ || !platform::replaceWholeFile(path_, text_)) {
         report(text::kIniCannotWrite);
+        return 0;
+    }
+    file_.close();
+    if (!file_.open(path_, exclusive_ ? platform::Share::Exclusive : platform::Share::Shared)) {
+        report(text::kIniCannotOpen);
         return 0;
     }
     return 1;

@@ -63,6 +63,7 @@ private:
     platform::File file_;
     // False after a failed read: the text is not the file's, so saving it would lose lines.
     bool textComplete_ = true;
+    bool exclusive_ = false;
 };
 
 }  // namespace tellmark::config

@@ -69,6 +69,8 @@ public:
     int open();
     // Drops the arrays and the file and builds both anew. 1 ready.
     int rebuild();
+    // Puts the index file on the disk; true when there is no file to sync.
+    bool sync() { return !indexFile_.isOpen() || indexFile_.flush(); }
     void close();
 
     int count() const { return count_; }

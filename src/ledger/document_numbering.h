@@ -11,8 +11,10 @@ public:
     virtual bool automatic() const = 0;
     // The next document number to be given.
     virtual long next() const = 0;
-    // Stores the next number plus one.
-    virtual void advance() = 0;
+    // Stores the next number plus one. False when it could not be stored.
+    virtual bool advance() = 0;
+    // Stores this number as the next one (the counter set anew from the journal). False when not stored.
+    virtual bool setNext(long next) = 0;
 };
 
 }  // namespace tellmark::ledger

@@ -8,6 +8,7 @@
 #include "config/dates.h"
 #include "ledger/journal_cache.h"
 #include "ledger/journal_index.h"
+#include "platform/directory.h"
 #include "resources/texts_common.h"
 #include "resources/texts_ledger_journal.h"
 
@@ -17,6 +18,8 @@ namespace {
 
 // Records taken by one read-ahead: 16 KB, small enough for a single look-up from the entry form.
 constexpr long kReadAheadRecords = 256;
+// Bytes copied per step when the journal is written anew: memory stays flat at any length.
+constexpr std::int64_t kMoveBlockBytes = 1 << 20;
 
 std::string_view trimmed(std::string_view s) {
     std::size_t b = s.find_first_not_of(' ');
@@ -113,20 +116,76 @@ const ParsedBooking* Journal::readParsed(long n) {
 }
 
 bool Journal::writeBooking(long i, const BookingTexts& texts) {
+    if (i == count()) return appendBookings({texts});
+    counterStored_ = true;
     if (!file_.isOpen() && !reopen()) return false;
     if (i < 0 || i > count()) return false;  // a record beyond the end would leave a hole in the journal
 
+    const std::int64_t at = i * static_cast<std::int64_t>(kJournalRecordSize);
+    JournalRecord old{};
+    if (!file_.readExact(at, old.data(), old.size())) return false;
     JournalRecord record = makeJournalRecord(texts);
-    bool written = file_.writeAt(i * static_cast<std::int64_t>(kJournalRecordSize), record.data(), record.size());
-    if (written) {
-        // The number is used up only once the booking carrying it is in the journal.
-        if (numbering_ && numbering_->automatic() && !changeMode_ &&
-            documentNumberOf(record) == numbering_->next())
-            numbering_->advance();
-        if (cache_ && cache_->active()) cache_->store(i, parseJournalRecord(record.data(), chart_));
+    forgetReadAhead();
+    if (!file_.writeAt(at, record.data(), record.size()) || !file_.flush()) {
+        // The booking stays as it was; should even that fail, the unfinished operation is repaired later.
+        file_.writeAt(at, old.data(), old.size());
+        return false;
     }
-    bool reopened = reopen();
-    return written && reopened;
+    if (!stillInPlace()) return false;
+    takeNumber(record);
+    if (cache_ && cache_->active()) cache_->store(i, parseJournalRecord(record.data(), chart_));
+    return true;
+}
+
+bool Journal::stillInPlace() {
+    if (file_.stillAtPath()) return true;
+    // The journal went away under the program (a network drive lost): what was written there is lost.
+    file_.close();
+    messages_.show(text::kJournalReopenFailed, text::kCaptionError, ui::kIconStop);
+    return false;
+}
+
+bool Journal::appendBookings(const std::vector<BookingTexts>& lines) {
+    counterStored_ = true;
+    if (!file_.isOpen() && !reopen()) return false;
+    if (lines.empty()) return true;
+    const std::int64_t before = file_.length();
+    if (before < 0 || before % static_cast<std::int64_t>(kJournalRecordSize) != 0) return false;
+
+    std::string bytes;
+    std::vector<JournalRecord> records;
+    for (const BookingTexts& texts : lines) {
+        records.push_back(makeJournalRecord(texts));
+        bytes.append(records.back().data(), records.back().size());
+    }
+    forgetReadAhead();
+    // All lines of a booking in one write, on the disk before the booking counts as saved.
+    if (!file_.writeAt(before, bytes.data(), bytes.size()) || !file_.flush()) {
+        file_.truncate(before);
+        return false;
+    }
+    if (!stillInPlace()) return false;
+    // The number is used up only once the booking carrying it is in the journal; the lines of one booking
+    // share it.
+    takeNumber(records.front());
+    const long first = static_cast<long>(before / static_cast<std::int64_t>(kJournalRecordSize));
+    if (cache_ && cache_->active())
+        for (std::size_t k = 0; k < records.size(); ++k)
+            cache_->store(first + static_cast<long>(k), parseJournalRecord(records[k].data(), chart_));
+    return true;
+}
+
+void Journal::takeNumber(const JournalRecord& record) {
+    if (numbering_ && numbering_->automatic() && !changeMode_ && documentNumberOf(record) == numbering_->next())
+        counterStored_ = numbering_->advance();
+}
+
+bool Journal::flush() { return file_.flush(); }
+
+bool Journal::cutTo(std::int64_t length) {
+    forgetReadAhead();
+    if (cache_) cache_->release();
+    return file_.truncate(length) && file_.flush();
 }
 
 bool Journal::removeBookings(long a, long b) {
@@ -139,24 +198,33 @@ bool Journal::removeBookings(long a, long b) {
 
     const std::int64_t from = (a - 1) * static_cast<std::int64_t>(kJournalRecordSize);
     const std::int64_t to = (b - 1) * static_cast<std::int64_t>(kJournalRecordSize);
-    std::vector<char> tail;
-    try {
-        tail.resize(static_cast<std::size_t>(len - from));
-    } catch (const std::bad_alloc&) {
-        messages_.show(text::kJournalMemoryShort, text::kCaptionInformation, ui::kIconStop);
-        return false;
-    }
-
     forgetReadAhead();
-    bool moved = file_.readExact(from, tail.data(), tail.size()) && file_.writeAt(to, tail.data(), tail.size()) &&
-                 file_.truncate(to + static_cast<std::int64_t>(tail.size()));
-    if (!moved) {
+    // The journal is written anew beside the old one and takes its place only when it is whole and on the
+    // disk: records are never moved in place, where a crash would leave a booking twice.
+    platform::File fresh;
+    const std::string freshPath = platform::replacementName(path_);
+    bool written = fresh.createLocked(freshPath);
+    std::vector<char> block(kMoveBlockBytes);
+    auto copy = [&](std::int64_t begin, std::int64_t end, std::int64_t target) {
+        for (std::int64_t at = begin; written && at < end;) {
+            const std::size_t n = static_cast<std::size_t>(std::min<std::int64_t>(end - at, kMoveBlockBytes));
+            written = file_.readExact(at, block.data(), n) && fresh.writeAt(target, block.data(), n);
+            at += static_cast<std::int64_t>(n);
+            target += static_cast<std::int64_t>(n);
+        }
+    };
+    copy(0, to, 0);
+    copy(from, len, to);
+    written = written && fresh.flush() && fresh.renameTo(path_);
+    if (!written) {
+        fresh.close();
+        platform::removeFile(freshPath);
         messages_.show(text::kJournalCacheReadFailed, text::kCaptionInformation, ui::kIconStop);
-        if (cache_) cache_->release();  // the file may be half moved: the snapshot no longer tells it
         return false;
     }
+    file_ = std::move(fresh);
     if (cache_ && cache_->active()) cache_->erase(b - 1, a - 1);
-    return reopen();
+    return true;
 }
 
 AccountScan Journal::nextBookingOfAccountOnDate(long first, long last, int day, int month,

@@ -3,8 +3,8 @@
 // booking number n is the record at (n - 1) * 64. The open booking circle holds the file open with
 // writing denied to others, together with the current booking that every read fills.
 //
-// After each write or removal the file is closed and opened again at once, so a booking is handed to
-// the system before the next one is entered and a failure to get the file back is reported right then.
+// Every write is synced before it counts, so a booking reported saved is on the disk; the file stays open
+// (and locked) throughout.
 
 #include <cstdint>
 #include <string>
@@ -61,14 +61,24 @@ public:
     // The booking read last.
     const ParsedBooking& current() const { return current_; }
 
-    // Writes the record at index i (from 0): i = count appends, i < count overwrites. Advances the
-    // automatic document number when the booking takes the next number. False when the record could not
-    // be written or the journal not be opened again.
+    // Writes the record at index i (from 0): i = count appends, i < count overwrites, and puts it on the
+    // disk. Advances the automatic document number when the booking takes the next number. False when the
+    // record could not be written: the journal then holds what it held before.
     bool writeBooking(long i, const BookingTexts& texts);
+    // Appends the lines of one booking (a cash discount or an EU booking has two) in one write; all of
+    // them or none. The lines share one document number.
+    bool appendBookings(const std::vector<BookingTexts>& lines);
+    // False when the last write took the next document number but the counter could not be stored.
+    bool counterStored() const { return counterStored_; }
+    bool flush();
+    // Cuts the journal to this length and syncs it (repair of a record that was never completed).
+    bool cutTo(std::int64_t length);
+    // The open file, for the checks of its records.
+    platform::File& file() { return file_; }
 
-    // Moves the bookings from number a to the end so that booking a becomes booking b, and shortens the
-    // file (1 <= b < a <= count + 1). Deleting booking b is removeBookings(b + 1, b): later bookings
-    // move up by one.
+    // Removes the bookings from number b to a - 1, so that booking a becomes booking b (1 <= b < a <=
+    // count + 1). Deleting booking b is removeBookings(b + 1, b): later bookings move up by one. The
+    // journal is written anew and replaces the old one whole, or stays as it was.
     bool removeBookings(long a, long b);
 
     // Scans bookings first..last for the first one dated day.month whose debit or credit account is the
@@ -90,6 +100,8 @@ private:
 
     bool readRecord(long n, char* out);
     bool reopen();
+    void takeNumber(const JournalRecord& record);
+    bool stillInPlace();
     void forgetReadAhead() { windowCount_ = 0; }
 
     ui::Messages& messages_;
@@ -98,6 +110,7 @@ private:
     int chart_ = 3;
     DocumentNumbering* numbering_ = nullptr;
     bool changeMode_ = false;
+    bool counterStored_ = true;
     ParsedBooking current_{};
     JournalCache* cache_ = nullptr;
 

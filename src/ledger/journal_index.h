@@ -50,6 +50,8 @@ public:
     bool noteRemoval(long n);
     // Writes the 112 bytes; 1 on success, 0 after a message.
     int write();
+    // Puts the table on the disk; true when there is no file to sync.
+    bool sync() { return !file_.isOpen() || file_.flush(); }
     // Months 1-13 to (0, 0).
     void clear();
 

@@ -8,6 +8,7 @@
 #include "config/amounts.h"
 #include "config/dates.h"
 #include "ledger/account_index.h"
+#include "platform/directory.h"
 #include "reports/account_classes.h"
 #include "resources/format.h"
 #include "resources/texts_common.h"
@@ -18,8 +19,6 @@ namespace tellmark::ledger {
 namespace {
 
 constexpr std::int64_t kRecordSize = static_cast<std::int64_t>(kAccountRecordSize);
-// Records moved per block when an account is deleted.
-constexpr std::int64_t kMoveBlockRecords = 4096;
 
 std::int64_t offsetOf(int record) { return static_cast<std::int64_t>(record) * kRecordSize; }
 
@@ -201,23 +200,25 @@ int CSalden::deleteAccount() {
         reportWriteFailure();
         return 0;
     }
-    // The later records move forward in large blocks; the target always lies before the source.
-    std::string block;
-    std::int64_t from = offsetOf(recordNumber_ + 1);
-    while (from < length) {
-        const std::int64_t n = std::min(length - from, kMoveBlockRecords * kRecordSize);
-        block.resize(static_cast<std::size_t>(n));
-        if (!file_->readExact(from, block.data(), block.size()) ||
-            !file_->writeAt(from - kRecordSize, block.data(), block.size())) {
-            reportWriteFailure();
-            return 0;
-        }
-        from += n;
-    }
-    if (!file_->truncate(length - kRecordSize)) {
+    // The file is written anew without the record and replaces the old one whole: records moved in place
+    // would leave an account twice should the move stop half-way.
+    std::string image(static_cast<std::size_t>(length), '\0');
+    if (!file_->readExact(0, image.data(), image.size())) {
         reportWriteFailure();
         return 0;
     }
+    image.erase(static_cast<std::size_t>(offsetOf(recordNumber_)), kAccountRecordSize);
+    const std::string path = file_->path();
+    const std::string freshPath = platform::replacementName(path);
+    platform::File fresh;
+    if (!fresh.createLocked(freshPath) || !fresh.writeAt(0, image.data(), image.size()) || !fresh.flush() ||
+        !fresh.renameTo(path)) {
+        fresh.close();
+        platform::removeFile(freshPath);
+        reportWriteFailure();
+        return 0;
+    }
+    *file_ = std::move(fresh);
     clear();
     return 1;
 }

@@ -1,5 +1,7 @@
 #include "platform/directory.h"
 
+#include "platform/fault_points.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -71,9 +73,13 @@ bool directoryExists(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-bool removeFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
+bool removeFile(const std::string& path) {
+    if (faultAt(Change::Remove, path) != kProceed) return false;
+    return ::unlink(path.c_str()) == 0;
+}
 
 bool renameFile(const std::string& from, const std::string& to) {
+    if (faultAt(Change::Rename, to) != kProceed) return false;
     if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
     if (errno != EINVAL && errno != ENOSYS) return false;
     // File systems without the no-replace rename: link and unlink never replace either.

@@ -1,5 +1,7 @@
 #include "platform/file.h"
 
+#include "platform/fault_points.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -58,12 +60,7 @@ bool File::open(const std::string& path, Share share) {
 }
 
 bool File::create(const std::string& path) {
-    // Cut only while the exclusive lock is held, so a file another holder has open is never emptied.
-    if (!openWith(path, O_RDWR | O_CREAT, LOCK_EX)) return false;
-    if (!truncate(0)) {
-        close();
-        return false;
-    }
+    if (!createLocked(path)) return false;
     // Then keep it shared: a print or work file is read back while its writer still holds it open.
     if (::flock(fd_, LOCK_SH | LOCK_NB) != 0) {
         error_ = errno;
@@ -73,7 +70,36 @@ bool File::create(const std::string& path) {
     return true;
 }
 
+bool File::createLocked(const std::string& path) {
+    if (int fault = faultAt(Change::Create, path); fault != kProceed) {
+        path_ = path;
+        error_ = fault;
+        return false;
+    }
+    // Cut only while the exclusive lock is held, so a file another holder has open is never emptied.
+    if (!openWith(path, O_RDWR | O_CREAT, LOCK_EX)) return false;
+    if (::ftruncate(fd_, 0) != 0) {
+        error_ = errno;
+        close();
+        return false;
+    }
+    return true;
+}
+
 bool File::openForReading(const std::string& path) { return openWith(path, O_RDONLY, LOCK_SH); }
+
+bool File::renameTo(const std::string& to) {
+    if (fd_ < 0) {
+        error_ = EBADF;
+        return false;
+    }
+    if (!replaceFile(path_, to)) {
+        error_ = errno;
+        return false;
+    }
+    path_ = to;
+    return true;
+}
 
 void File::close() {
     if (fd_ >= 0) {
@@ -117,6 +143,15 @@ bool File::writeAt(std::int64_t pos, const void* data, std::size_t n) {
         error_ = EBADF;
         return false;
     }
+    bool tear = false;
+    if (int fault = faultAt(Change::Write, path_); fault != kProceed) {
+        if (fault != kTearWrite) {
+            error_ = fault;
+            return false;
+        }
+        tear = true;  // the first half reaches the file, then the write fails
+        n /= 2;
+    }
     std::size_t done = 0;
     auto* in = static_cast<const char*>(data);
     while (done < n) {
@@ -131,6 +166,10 @@ bool File::writeAt(std::int64_t pos, const void* data, std::size_t n) {
             return false;
         }
         done += static_cast<std::size_t>(w);
+    }
+    if (tear) {
+        error_ = EIO;
+        return false;
     }
     return true;
 }
@@ -150,11 +189,22 @@ bool File::truncate(std::int64_t length) {
         error_ = EBADF;
         return false;
     }
+    if (int fault = faultAt(Change::Truncate, path_); fault != kProceed) {
+        error_ = fault;
+        return false;
+    }
     if (::ftruncate(fd_, static_cast<off_t>(length)) != 0) {
         error_ = errno;
         return false;
     }
     return true;
+}
+
+bool File::stillAtPath() const {
+    struct stat open;
+    struct stat named;
+    if (fd_ < 0 || ::fstat(fd_, &open) != 0 || ::stat(path_.c_str(), &named) != 0) return false;
+    return open.st_dev == named.st_dev && open.st_ino == named.st_ino;
 }
 
 std::int64_t File::length() const {
@@ -166,6 +216,10 @@ std::int64_t File::length() const {
 
 bool File::flush() {
     if (fd_ < 0) return false;
+    if (int fault = faultAt(Change::Sync, path_); fault != kProceed) {
+        error_ = fault;
+        return false;
+    }
     if (::fdatasync(fd_) != 0) {
         error_ = errno;
         return false;
@@ -204,5 +258,41 @@ bool writeWholeFile(const std::string& path, const std::string& data) {
     if (!f.create(path)) return false;
     return f.writeAt(0, data.data(), data.size());
 }
+
+bool syncDirectoryOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    const std::string directory = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    if (faultAt(Change::Sync, directory) != kProceed) return false;
+    int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool synced = ::fsync(fd) == 0;
+    ::close(fd);
+    return synced;
+}
+
+bool replaceFile(const std::string& from, const std::string& to) {
+    if (faultAt(Change::Rename, to) != kProceed) return false;
+    if (::rename(from.c_str(), to.c_str()) != 0) return false;
+    return syncDirectoryOf(to);
+}
+
+bool replaceWholeFile(const std::string& path, const std::string& data) {
+    const std::string temporary = replacementName(path);
+    File f;
+    if (!f.create(temporary)) return false;
+    if (!f.writeAt(0, data.data(), data.size()) || !f.flush()) {
+        f.close();
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    f.close();
+    if (!replaceFile(temporary, path)) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+std::string replacementName(const std::string& path) { return path + ".tmp"; }
 
 }  // namespace tellmark::platform

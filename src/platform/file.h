@@ -30,9 +30,15 @@ public:
     // Creates the file or cuts it to length 0, for writing and reading, shared. Fails, leaving the file
     // as it is, while another holder has it open.
     bool create(const std::string& path);
+    // As create, but keeps the exclusive lock: for a file written beside a data file that replaces it
+    // and stays open as that data file, so no other copy can take it in between.
+    bool createLocked(const std::string& path);
     // Opens an existing file for reading only, shared: works on write-protected files too.
     bool openForReading(const std::string& path);
     void close();
+    // Renames the open file over `to` (replacing it) and syncs the directory; the file stays open, with
+    // its lock, under the new name.
+    bool renameTo(const std::string& to);
     bool isOpen() const { return fd_ >= 0; }
     const std::string& path() const { return path_; }
 
@@ -44,8 +50,11 @@ public:
     bool writeAt(std::int64_t pos, const void* data, std::size_t n);
     bool append(const void* data, std::size_t n);
     bool truncate(std::int64_t length);
+    // Whether the path still names the open file (it was not deleted or replaced under the program).
+    bool stillAtPath() const;
     // Length in bytes, -1 on error.
     std::int64_t length() const;
+    // Puts what was written on the disk (fdatasync).
     bool flush();
 
     // errno of the last failed call.
@@ -73,5 +82,14 @@ int probeFile(const std::string& path);
 // Whole-file helpers for files that are not kept open (hand-over files, templates, backups).
 bool readWholeFile(const std::string& path, std::string& out);
 bool writeWholeFile(const std::string& path, const std::string& data);
+
+// Safe replacement of a file: the new content is written beside it (replacementName), synced, and renamed
+// over the old one, and the directory synced; a crash leaves the old file or the new one, never a mix.
+std::string replacementName(const std::string& path);
+bool replaceWholeFile(const std::string& path, const std::string& data);
+// Renames from over to (replacing it) and syncs the directory.
+bool replaceFile(const std::string& from, const std::string& to);
+// Syncs the directory that holds path, so a file created, renamed or removed there stays so.
+bool syncDirectoryOf(const std::string& path);
 
 }  // namespace tellmark::platform

@@ -7,6 +7,7 @@
 #include "config/amounts.h"
 #include "config/field_checks.h"
 #include "posting/booking_kinds.h"
+#include "posting/books_operation.h"
 #include "posting/line_checks.h"
 #include "posting/posting_types.h"
 #include "posting/vat_preset.h"
@@ -17,10 +18,28 @@
 #include "resources/texts_common.h"
 #include "resources/texts_ledger_accounts.h"
 #include "resources/texts_posting.h"
+#include "resources/texts_safety.h"
 
 namespace tellmark::posting {
 
 namespace {
+
+// One change of the accounts as an operation of the books, when the files belong to open books.
+class MaintenanceOperation {
+public:
+    explicit MaintenanceOperation(AccountFiles& files) {
+        if (files.books != nullptr) op_.emplace(*files.books, text::kOpAccount);
+    }
+    bool started() const { return !op_ || op_->started(); }
+    MaintenanceResult fail() {
+        if (op_) op_->fail();
+        return MaintenanceResult::Refused;
+    }
+    bool finish() { return !op_ || op_->finish(); }
+
+private:
+    std::optional<BooksOperation> op_;
+};
 
 constexpr double kLargestOpeningChange = 999999999.99;
 constexpr double kLargestOpeningNew = 99999999.99;
@@ -115,8 +134,12 @@ MaintenanceResult changeOpeningBalance(AccountFiles& files, int number, std::str
     if (config::checkAmount(amount, caret, kLargestOpeningChange, files.messages) != 1)
         return MaintenanceResult::FieldError;
     // A value too wide for its twelve characters is refused by the cursor rather than spilling over.
+    MaintenanceOperation op(files);
+    if (!op.started()) return MaintenanceResult::Refused;
+    if (!findNumber(files, number)) return op.fail();
     files.cursor.setSlotValue(0, config::roundToCents(typedValue(amount)));
-    if (!writeCursor(files)) return MaintenanceResult::Refused;
+    if (!writeCursor(files)) return op.fail();
+    if (!op.finish()) return MaintenanceResult::Refused;
     showInformation(files, text::kOpeningBalanceSaved);
     return MaintenanceResult::Done;
 }
@@ -143,6 +166,9 @@ MaintenanceResult renameAccount(AccountFiles& files, int number, std::string_vie
         name = withVatPreset(name, typed);
     }
 
+    MaintenanceOperation op(files);
+    if (!op.started()) return MaintenanceResult::Refused;
+    if (!findNumber(files, number)) return op.fail();
     const int record = files.cursor.recordNumber();
     const std::string numberText(files.cursor.numberText());
     const std::string oldName(files.cursor.name());
@@ -150,23 +176,25 @@ MaintenanceResult renameAccount(AccountFiles& files, int number, std::string_vie
     if (files.index.findByNumber(numberText, indexed) != ledger::kIndexFound || indexed != record) {
         showError(files, text::kRenameNeedsReindex);
         files.index.rebuild();
+        op.finish();
         return MaintenanceResult::Refused;
     }
     if (files.index.remove(numberText, oldName) != 1) {
         showError(files, text::kRenameIndexFailed);
-        return MaintenanceResult::Refused;
+        return op.fail();
     }
     if (files.index.insert(record, number, name, true) != 1) {
         showError(files, text::kRenameNeedsReindex);
         files.index.rebuild();
-        return MaintenanceResult::Refused;
+        return op.fail();
     }
     files.cursor.setName(name);
     if (!writeCursor(files)) {
         // The index already knows the new name; the file decides.
         files.index.rebuild();
-        return MaintenanceResult::Refused;
+        return op.fail();
     }
+    if (!op.finish()) return MaintenanceResult::Refused;
     showInformation(files, text::kAccountNameSaved);
     return MaintenanceResult::Done;
 }
@@ -187,9 +215,13 @@ MaintenanceResult deleteAccount(AccountFiles& files, int number) {
     }
     const std::string numberText(files.cursor.numberText());
     const std::string name(files.cursor.name());
-    if (files.cursor.deleteAccount() != 1) return MaintenanceResult::Refused;
+    MaintenanceOperation op(files);
+    if (!op.started()) return MaintenanceResult::Refused;
+    if (!findNumber(files, number)) return op.fail();
+    if (files.cursor.deleteAccount() != 1) return op.fail();
     // A failed removal rebuilds the index from the balance file, which no longer holds the account.
     files.index.remove(numberText, name);
+    if (!op.finish()) return MaintenanceResult::Refused;
     showInformation(files, text::kAccountDeleted);
     return MaintenanceResult::Done;
 }
@@ -218,9 +250,14 @@ MaintenanceResult createAccount(AccountFiles& files, const NewAccount& account) 
     if (config::checkAmount(opening, caret, kLargestOpeningNew, files.messages) != 1)
         return MaintenanceResult::FieldError;
 
+    MaintenanceOperation op(files);
+    if (!op.started()) return MaintenanceResult::Refused;
     if (files.cursor.createAccount(accountNumberText(number), name, config::roundToCents(typedValue(opening))) != 1)
-        return MaintenanceResult::Refused;
-    if (files.index.insert(files.cursor.count() - 1, number, name, true) != 1) files.index.rebuild();
+        return op.fail();
+    if (files.index.insert(files.cursor.count() - 1, number, name, true) != 1 && files.index.rebuild() != 1)
+        return op.fail();
+    if (!op.finish()) return MaintenanceResult::Refused;
+    findNumber(files, number);
     showInformation(files, text::kAccountCreated);
     return MaintenanceResult::Done;
 }

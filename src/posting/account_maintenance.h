@@ -15,6 +15,8 @@
 
 namespace tellmark::posting {
 
+struct Books;
+
 // What the maintenance works on: a cursor of the open balance file (the one for reports and searches),
 // the account index, the balance file itself and the chart of the booking circle.
 struct AccountFiles {
@@ -23,6 +25,8 @@ struct AccountFiles {
     platform::File& balanceFile;
     int chart;
     ui::Messages& messages;
+    // The open books the files belong to: every change then runs as one safe operation of them.
+    Books* books = nullptr;
 };
 
 enum class MaintenanceResult {

@@ -1,5 +1,6 @@
 #include "posting/reorganisation.h"
 
+#include "posting/books_operation.h"
 #include "posting/split_posting.h"
 
 #include <array>
@@ -17,6 +18,7 @@
 #include "resources/format.h"
 #include "resources/texts_common.h"
 #include "resources/texts_reorganisation.h"
+#include "resources/texts_safety.h"
 
 namespace tellmark::posting {
 
@@ -169,6 +171,7 @@ private:
     int chart_;
     ReorganisationResult result_;
     std::unordered_map<int, PlannedAccount> planned_;
+    bool writeFailed_ = false;
 };
 
 ui::Question Reorganisation::bookingQuestion(const char* kind, std::string text, long n,
@@ -291,7 +294,7 @@ void Reorganisation::cleanAccounts() {
     for (int i = 0; i < cursor.count();) {
         const bool sound = cursor.readAndCheck(i) == 1;
         if (sound && seen.insert(cursor.numberValue()).second) {
-            cursor.resetForReposting();
+            if (cursor.resetForReposting() != 1) writeFailed_ = true;
             ++i;
             progress_.step(1);
             progress_.poll();
@@ -333,7 +336,11 @@ void Reorganisation::repairDates() {
         if (repaired != b.date) {
             ledger::BookingTexts texts = ledger::textsOf(b);
             texts.date = repaired;
-            if (journal.writeBooking(n - 1, texts)) ++result_.bookingsChanged;
+            if (journal.writeBooking(n - 1, texts)) {
+                ++result_.bookingsChanged;
+            } else {
+                writeFailed_ = true;
+            }
         }
         if (n % 100 == 0) {
             progress_.step(1);
@@ -519,6 +526,8 @@ void Reorganisation::repost() {
             if (journal.writeBooking(n - 1, texts)) {
                 ++result_.bookingsChanged;
                 if (journal.readBooking(n)) b = journal.current();  // the VAT as every later reading derives it
+            } else {
+                writeFailed_ = true;
             }
         }
         if (fate == Fate::Post) {
@@ -528,7 +537,7 @@ void Reorganisation::repost() {
             const PostingSplit split = splitOf(postingType, b.amountValue, b.vatValue);
             SplitCursors posted = cursors();
             if (splitFits(posted, b.month, split, opening)) {
-                applySplit(posted, b.month, split, opening);
+                if (!applySplit(posted, b.month, split, opening)) writeFailed_ = true;
             } else {
                 problem = ReorgProblem::SlotOverflow;
                 fate = cannotPost(n, b, ReorgProblem::SlotOverflow, b.amount);
@@ -582,12 +591,23 @@ ReorganisationResult Reorganisation::run() {
     }
     planned_.clear();
 
+    posting::Books books = doc_.books();
+    BooksOperation op(books, text::kOpReorganisation, 0, BooksOperation::Kind::Repair);
+    if (!op.started()) {
+        result_.outcome = ReorgOutcome::NotStarted;
+        result_.bookingCount = doc_.journal().count();
+        return result_;
+    }
     cleanAccounts();
     repairDates();
     repost();
-    doc_.journalIndex().rebuild();
-    doc_.accountIndex().rebuild();
+    const bool indexed = doc_.journalIndex().rebuild() == 1 && doc_.accountIndex().rebuild() == 1;
     result_.bookingCount = doc_.journal().count();
+    if (!indexed || writeFailed_ || !op.finish()) {
+        if (!op.fail()) result_.outcome = ReorgOutcome::WriteFailed;
+        return result_;
+    }
+    doc_.recheckLedgerFiles();
     return result_;
 }
 

@@ -10,18 +10,11 @@
 #include <vector>
 
 #include "circles/document.h"
+#include "posting/balance_rebuild.h"
 #include "ui/decisions.h"
 #include "ui/progress.h"
 
 namespace tellmark::posting {
-
-// Why a booking cannot be posted again as it stands.
-enum class ReorgProblem {
-    BadDate,            // no valid day and month of the booking year, even after the repair of its text
-    MissingAccount,     // debit or credit account not in the balance file (after broken accounts are gone)
-    VatAccountMissing,  // the standard VAT account its posting type needs is missing
-    SlotOverflow,       // a month slot would no longer fit its twelve characters
-};
 
 struct PendingBooking {
     long number = 0;          // booking number at the time it was found
@@ -36,6 +29,8 @@ enum class ReorgOutcome {
     BalanceDamaged,  // an account record without CR LF; nothing changed
     ReadFailed,      // a file error while checking; nothing changed
     NeedsDecisions,  // bookings need a decision and nobody answered; nothing changed
+    NotStarted,      // the record of the operation could not be written; nothing changed
+    WriteFailed,     // a write failed on the way; the message said what the books hold
 };
 
 struct ReorganisationResult {

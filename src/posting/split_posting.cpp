@@ -45,14 +45,14 @@ bool splitFits(const SplitCursors& cursors, int month, const PostingSplit& split
     return true;
 }
 
-void applySplit(SplitCursors& cursors, int month, const PostingSplit& split, bool opening) {
-    cursors.debit.addToMonth(month, split.debit, opening);
+bool applySplit(SplitCursors& cursors, int month, const PostingSplit& split, bool opening) {
+    bool written = cursors.debit.addToMonth(month, split.debit, opening) == 1;
     takeFresh(cursors.credit, {&cursors.debit});
-    cursors.credit.addToMonth(month, split.credit, opening);
-    if (split.vatAccount == VatAccount::None) return;
+    written = cursors.credit.addToMonth(month, split.credit, opening) == 1 && written;
+    if (split.vatAccount == VatAccount::None) return written;
     ledger::CSalden& vat = split.vatAccount == VatAccount::Input ? cursors.inputVat : cursors.outputVat;
     takeFresh(vat, {&cursors.debit, &cursors.credit});
-    vat.addToMonth(month, split.vat, opening);
+    return vat.addToMonth(month, split.vat, opening) == 1 && written;
 }
 
 }  // namespace tellmark::posting

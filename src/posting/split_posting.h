@@ -22,7 +22,8 @@ bool slotFits(double value);
 // record two cursors stand on counts once with both amounts.
 bool splitFits(const SplitCursors& cursors, int month, const PostingSplit& split, bool opening);
 // Adds the split: debit, credit, then the VAT account its posting type names. Each record is written at
-// once; a cursor whose record another one has just written reads it again first.
-void applySplit(SplitCursors& cursors, int month, const PostingSplit& split, bool opening);
+// once; a cursor whose record another one has just written reads it again first. False when a record
+// could not be written (the others are still tried).
+bool applySplit(SplitCursors& cursors, int month, const PostingSplit& split, bool opening);
 
 }  // namespace tellmark::posting

@@ -23,6 +23,7 @@ inline constexpr std::string_view kSuffixBalance = cp<".sal">();
 inline constexpr std::string_view kSuffixBalanceIndex = cp<".sdx">();
 inline constexpr std::string_view kSuffixJournal = cp<".jou">();
 inline constexpr std::string_view kSuffixJournalIndex = cp<".jdx">();
+inline constexpr std::string_view kSuffixOperationRecord = cp<".lauf">();
 inline constexpr std::string_view kSuffixStandardBookings = cp<".stn">();
 inline constexpr std::string_view kNamePrintFile = cp<"~print~.tmp">();
 inline constexpr std::string_view kNameVatWorkFile = cp<"~ustva~.tmp">();

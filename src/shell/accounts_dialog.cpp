@@ -46,7 +46,9 @@ QLabel* display(QWidget* parent, const char* name) {
 AccountsDialog::AccountsDialog(ShellContext& context, circles::CVt36Doc& doc)
     : TellmarkDialog(context.frame, text::kAccountsDialogTitle, "AccountsDialog"),
       context_(context),
-      files_{doc.reportCursor(), doc.accountIndex(), doc.balanceFile(), doc.settings().chart, context.messages} {
+      books_(doc.books()),
+      files_{doc.reportCursor(), doc.accountIndex(), doc.balanceFile(), doc.settings().chart, context.messages,
+             &books_} {
     auto* layout = new QVBoxLayout(this);
 
     auto* chooseGroup = new QGroupBox(qt(text::kAccountsGroupChoose), this);

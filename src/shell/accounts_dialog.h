@@ -34,6 +34,7 @@ private:
     void onNew();
 
     ShellContext& context_;
+    posting::Books books_;
     posting::AccountFiles files_;
     State state_ = State::NothingChosen;
     int number_ = 0;  // the account chosen, or the one to create

@@ -34,7 +34,14 @@ public:
     CountingNumbers(bool automatic, long next) : automatic_(automatic), next_(next) {}
     bool automatic() const override { return automatic_; }
     long next() const override { return next_; }
-    void advance() override { ++next_; }
+    bool advance() override {
+        ++next_;
+        return true;
+    }
+    bool setNext(long next) override {
+        next_ = next;
+        return true;
+    }
 
 private:
     bool automatic_;

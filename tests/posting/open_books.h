@@ -30,7 +30,14 @@ class CountingNumbers : public ledger::DocumentNumbering {
 public:
     bool automatic() const override { return true; }
     long next() const override { return next_; }
-    void advance() override { ++next_; }
+    bool advance() override {
+        ++next_;
+        return true;
+    }
+    bool setNext(long next) override {
+        next_ = next;
+        return true;
+    }
     long next_ = 1;
 };
 
@@ -50,9 +57,11 @@ struct OpenBooks {
     ledger::CJIndex journalIndex{messages, progress};
     CountingNumbers numbers;
     int lastPostingType = 0;
-    Books books{debit, credit, outputVat, inputVat, accountIndex, journal, journalIndex, settings,
-                &numbers, messages, lastPostingType};
-    AccountFiles accounts{report, accountIndex, balanceFile, 3, messages};
+    ledger::OperationMarker marker;
+    BooksHealth health;
+    Books books{debit,    credit,          outputVat,   inputVat, accountIndex, journal,  journalIndex, settings,
+                &numbers, messages,        lastPostingType, balanceFile, marker,  health,   progress};
+    AccountFiles accounts{report, accountIndex, balanceFile, 3, messages, &books};
 
     explicit OpenBooks(int chart = 3, int spanFirstMonth = 0) {
         settings.chart = chart;
@@ -60,6 +69,7 @@ struct OpenBooks {
         settings.spanYear = spanFirstMonth > 1 ? 1 : 0;
         settings.firstMonth = spanFirstMonth > 1 ? spanFirstMonth : 1;
         accounts.chart = chart;
+        marker.attach(dir.file("B2009001.lauf"));
         tellmark::testing::writeFile(salPath, "");
         tellmark::testing::writeFile(jouPath, "");
         balanceFile.open(salPath, platform::Share::DenyWrite);

@@ -1,0 +1,55 @@
+#pragma once
+// Posting the whole journal again onto the accounts of the balance file, in memory and in one pass: every
+// slot the reposting through the cursors would write, to the byte, without reading or writing a record
+// per posting. The accounts stay as the file holds them (numbers, names, order, hand-entered opening
+// balances); their slots are cleared first as reposting clears them. The caller writes the result once.
+
+#include <string>
+#include <vector>
+
+#include "circles/circle_settings.h"
+#include "ledger/account_index.h"
+#include "ledger/account_record.h"
+#include "ledger/journal.h"
+#include "ui/progress.h"
+
+namespace tellmark::posting {
+
+// Why a booking cannot be posted again as it stands.
+enum class ReorgProblem {
+    BadDate,            // no valid day and month of the booking year, even after the repair of its text
+    MissingAccount,     // debit or credit account not in the balance file (after broken accounts are gone)
+    VatAccountMissing,  // the standard VAT account its posting type needs is missing
+    SlotOverflow,       // a month slot would no longer fit its twelve characters
+};
+
+struct RebuildProblem {
+    long booking = 0;
+    ReorgProblem reason = ReorgProblem::BadDate;
+    std::string subject;  // the date, the account text or the VAT account number
+};
+
+struct RebuiltBalances {
+    bool readFailed = false;
+    // Accounts whose number appears twice, or whose record is damaged: only the reorganisation may
+    // remove them, so nothing is rebuilt.
+    bool accountsNeedRepair = false;
+    std::vector<ledger::AccountRecord> records;
+    std::vector<RebuildProblem> problems;
+    long bookings = 0;
+    bool ok() const { return !readFailed && !accountsNeedRepair && problems.empty(); }
+};
+
+// The balance file's records as they stand. False on a read error or a length of no whole records.
+bool readAccountRecords(platform::File& balanceFile, std::vector<ledger::AccountRecord>& records);
+
+// Reposts the journal onto the records (in file order; the account index must describe them, it finds
+// accounts typed by name). Progress: one step per hundred bookings on a window the caller started.
+RebuiltBalances repostInMemory(std::vector<ledger::AccountRecord> records, ledger::Journal& journal,
+                               ledger::CSIndex& index, const circles::CircleSettings& settings,
+                               ui::Progress* progress = nullptr);
+
+// The bytes of the balance file for these records.
+std::string balanceFileImage(const std::vector<ledger::AccountRecord>& records);
+
+}  // namespace tellmark::posting
