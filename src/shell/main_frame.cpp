@@ -103,6 +103,7 @@ CMainFrame::~CMainFrame() {
     // The form reads the document; it goes before the document does.
     delete child_;
     child_ = nullptr;
+    delete closingFrame_.data();
 }
 
 void CMainFrame::placeOnDesktop(const config::ScreenCell& cell) {
@@ -338,8 +339,15 @@ void CMainFrame::closeDocument() {
     if (child_) {
         CChildFrame* frame = child_;
         child_ = nullptr;
+        // The circle is often closed from inside the form's own key handling (F9, then "Beenden" in the
+        // selection): the frame is hidden and cut off now and deleted once that handling has returned.
+        frame->view()->closeCircle();
+        disconnect(frame->view(), nullptr, this, nullptr);
+        disconnect(frame, nullptr, this, nullptr);
+        frame->hide();
         mdi_->removeSubWindow(frame);
-        delete frame;
+        closingFrame_ = frame;
+        frame->deleteLater();
     }
     buildMenus(false);
     updateCommandStates();

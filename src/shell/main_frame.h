@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMdiArea>
+#include <QPointer>
 #include <QToolBar>
 #include <functional>
 #include <map>
@@ -93,6 +94,8 @@ private:
 
     QMdiArea* mdi_;
     CChildFrame* child_ = nullptr;
+    // A closed frame until its deferred deletion.
+    QPointer<CChildFrame> closingFrame_;
     QToolBar* toolBar_ = nullptr;
     QLabel* idlePane_ = nullptr;
     QLabel* overwritePane_ = nullptr;

@@ -75,6 +75,11 @@ void CVt36View::setUpFont() {
     updateGeometry();
 }
 
+void CVt36View::closeCircle() {
+    model_.reset();
+    update();
+}
+
 void CVt36View::showCircle() {
     model_.reset();
     if (!doc_.isOpen()) {

@@ -24,6 +24,8 @@ public:
     void showCircle();
     // The journal changed behind the form (a dialog, another command): rows read afresh, new line.
     void reload();
+    // The circle was closed: the form forgets it, so keys and painting find nothing of it to read.
+    void closeCircle();
     // Command 2102 after the main frame changed its size.
     void frameResized();
     // Hands one key to the form and carries out what it asks for.
