@@ -6,6 +6,7 @@ packages=(
   build-essential cmake pkg-config
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev xvfb xauth
+  xdotool x11-apps
 )
 
 missing=()
