@@ -29,13 +29,23 @@ posting::BookingKind kindOf(const std::string& name) {
     throw UsageError("--kind takes netto, reisekosten, skonto, eu or 13b");
 }
 
-// Options given replace the fields of the booking; the others keep what it holds.
-void applyOptions(const Arguments& args, entry::TypedBooking& typed) {
+// A text option into its field, or false (after the message) when it holds characters the files cannot.
+bool takeText(const Arguments& args, const char* option, std::string& field, ui::Messages& messages) {
+    auto v = args.value(option);
+    if (!v) return true;
+    std::optional<std::string> converted = fromTerminalChecked(*v, messages);
+    if (!converted) return false;
+    field = std::move(*converted);
+    return true;
+}
+
+// Options given replace the fields of the booking; the others keep what it holds. Numbers and dates are
+// passed on as typed: their checks take nothing but digits, signs and separators.
+bool applyOptions(const Arguments& args, entry::TypedBooking& typed, ui::Messages& messages) {
     if (auto v = args.value("--date")) typed.date = *v;
-    if (auto v = args.value("--doc")) typed.document = fromTerminal(*v);
-    if (auto v = args.value("--debit")) typed.debit = fromTerminal(*v);
-    if (auto v = args.value("--credit")) typed.credit = fromTerminal(*v);
-    if (auto v = args.value("--text")) typed.text = fromTerminal(*v);
+    if (!takeText(args, "--doc", typed.document, messages) || !takeText(args, "--debit", typed.debit, messages) ||
+        !takeText(args, "--credit", typed.credit, messages) || !takeText(args, "--text", typed.text, messages))
+        return false;
     if (auto v = args.value("--amount")) typed.amount = *v;
     if (auto v = args.value("--rate")) typed.rate = *v;
     if (auto v = args.value("--paid")) typed.paid = *v;
@@ -45,6 +55,7 @@ void applyOptions(const Arguments& args, entry::TypedBooking& typed) {
         if (!args.has("--paid") || !args.has("--discount") || !args.has("--rate"))
             throw UsageError("--kind skonto needs --paid, --discount and --rate");
     }
+    return true;
 }
 
 void printBooking(circles::CVt36Doc& doc, long n) {
@@ -52,15 +63,11 @@ void printBooking(circles::CVt36Doc& doc, long n) {
     if (booking) printLine(format("%6i ", static_cast<int>(n)) + ledger::displayLine(*booking));
 }
 
-int reportOutcome(circles::CVt36Doc& doc, const entry::TypedOutcome& outcome, const entry::TypedBooking& typed,
-                  long firstNumber) {
+int reportOutcome(circles::CVt36Doc& doc, const entry::TypedOutcome& outcome, long firstNumber) {
     switch (outcome.result) {
     case entry::TypedResult::Saved:
         for (int i = 0; i < outcome.linesPosted; ++i) printBooking(doc, firstNumber + i);
         return 0;
-    case entry::TypedResult::BadDate:
-        std::fprintf(stderr, "tellmark-cli: '%s' is not a booking date (DD.MM) of this booking year\n", typed.date.c_str());
-        return 1;
     case entry::TypedResult::AccountMissing:
         std::fprintf(stderr, "tellmark-cli: no account found for '%s'\n", outcome.missingAccount.c_str());
         return 1;
@@ -84,14 +91,15 @@ int runPost(Context& ctx, const Words& words) {
     Arguments args(words, kBookingOptions);
     args.expectPositionals(0, 0);
     entry::TypedBooking typed;
-    applyOptions(args, typed);
+    const bool storable = applyOptions(args, typed, ctx.messages);
     if (!args.has("--date") || !args.has("--debit") || !args.has("--credit"))
         throw UsageError("post needs --date, --debit and --credit");
     if (typed.kind != posting::BookingKind::Discount && !args.has("--amount")) throw UsageError("post needs --amount");
+    if (!storable) return 1;
     OpenCircle circle(ctx);
     if (!circle.open(ctx, args.required("-k"))) return 1;
     long next = circle.doc.journal().count() + 1;
-    return reportOutcome(circle.doc, entry::postTypedBooking(circle.doc, typed), typed, next);
+    return reportOutcome(circle.doc, entry::postTypedBooking(circle.doc, typed), next);
 }
 
 int runChange(Context& ctx, const Words& words) {
@@ -111,8 +119,8 @@ int runChange(Context& ctx, const Words& words) {
     ledger::BookingTexts texts = ledger::textsOf(*old);
     entry::TypedBooking typed{texts.date, texts.document, texts.debit, texts.credit, texts.text, texts.amount,
                               texts.rate, posting::BookingKind::Normal, "", ""};
-    applyOptions(args, typed);
-    return reportOutcome(doc, entry::changeTypedBooking(doc, n, typed), typed, n);
+    if (!applyOptions(args, typed, ctx.messages)) return 1;
+    return reportOutcome(doc, entry::changeTypedBooking(doc, n, typed), n);
 }
 
 int runDelete(Context& ctx, const Words& words) {

@@ -1,6 +1,7 @@
 #pragma once
 // The edge between the core's CP1252 texts and the terminal's UTF-8.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,7 +23,10 @@ private:
 void printLine(std::string_view cp1252);
 // Raw bytes to stdout, unchanged.
 void printRaw(std::string_view bytes);
-// A typed argument (UTF-8) as the core's CP1252.
+// A typed argument (UTF-8) as the core's CP1252; characters CP1252 lacks become '?'.
 std::string fromTerminal(const std::string& utf8);
+// The same for texts that are stored: nothing when a character cannot be held, after the message
+// "Nicht speicherbare Zeichen: ..." that names each of them.
+std::optional<std::string> fromTerminalChecked(const std::string& utf8, ui::Messages& messages);
 
 }  // namespace tellmark::cli

@@ -128,7 +128,7 @@ private:
     void backField();
     void enterField(int field);
     bool leaveDate();
-    void leaveDocument();
+    bool leaveDocument();
     bool leaveAccount(int field);
     bool leaveText();
     void leaveAmount();
@@ -139,7 +139,7 @@ private:
     void toSaveQuestion(int fromField);
     void backFromPrompt();
     void leaveOutOldPosting(int debit, int credit, double& debitBalance, double& creditBalance);
-    bool dateHolds(std::string& date, bool& corrected);
+    bool dateHolds(std::string& date);
 
     struct Accounts {
         bool debitFound = false;

@@ -2,14 +2,16 @@
 // before the save question the whole line is checked once more from right to left.
 
 #include "config/amounts.h"
-#include "config/dates.h"
 #include "config/text_helpers.h"
 #include "entry/entry_form.h"
 #include "ledger/account_record.h"
+#include "posting/date_check.h"
 #include "posting/line_checks.h"
 #include "posting/posting_types.h"
+#include "posting/text_checks.h"
 #include "posting/vat_preset.h"
 #include "resources/format.h"
+#include "resources/texts_checks.h"
 #include "resources/texts_common.h"
 #include "resources/texts_posting.h"
 
@@ -65,7 +67,9 @@ void EntryFormModel::leaveField() {
     case kDateField:
         if (leaveDate()) enterField(kDocumentField);
         break;
-    case kDocumentField: leaveDocument(); break;
+    case kDocumentField:
+        if (leaveDocument()) enterField(kDebitField);
+        break;
     case kDebitField:
         if (leaveAccount(kDebitField)) enterField(kCreditField);
         break;
@@ -81,30 +85,32 @@ void EntryFormModel::leaveField() {
     }
 }
 
-// The date field as a date of the booking year: "DD.MM" of month 1-12, or 13 where the closing month is
-// in use. A date the rules had to repair (31.02) is written back and counts as corrected.
-bool EntryFormModel::dateHolds(std::string& date, bool& corrected) {
-    std::string previous = previousDate_;
-    const int result = config::parseDayMonth(config::trim(line_.field(kDateField)), previous, date);
-    int day = 0, month = 0;
-    if (date.size() != 5 || config::parseStoredDayMonth(date, day, month) != 0 || day < 1) return false;
-    if (month < 1 || month > 13 || (month == 13 && !doc_.programConfig().thirteenthMonth)) return false;
-    corrected = result != 0;
-    if (!corrected) previousDate_ = previous;
+// The date field as a date of the booking year (posting/date_check.h); an empty field repeats the date
+// of the line above. A date that does not exist is refused with its message, not repaired.
+bool EntryFormModel::dateHolds(std::string& date) {
+    const posting::DateCheck check = posting::checkDate(line_.field(kDateField), previousDate_, doc_.settings(),
+                                                        doc_.programConfig().thirteenthMonth, doc_.messages());
+    if (!check.ok) return false;
+    date = check.field;
+    previousDate_ = date;
     return true;
 }
 
 bool EntryFormModel::leaveDate() {
     std::string date;
-    bool corrected = false;
-    const bool holds = dateHolds(date, corrected);
-    if (holds) line_.setField(kDateField, date);
-    if (holds && !corrected) return true;
+    if (dateHolds(date)) {
+        line_.setField(kDateField, date);
+        return true;
+    }
     enterField(kDateField);
     return false;
 }
 
-void EntryFormModel::leaveDocument() {
+bool EntryFormModel::leaveDocument() {
+    if (!posting::checkDocumentNumber(line_.field(kDocumentField), doc_.messages())) {
+        enterField(kDocumentField);
+        return false;
+    }
     if (line_.fieldBlank(kDocumentField)) {
         ledger::DocumentNumbering& numbering = doc_.documentNumbering();
         if (!changeMode_ && numbering.automatic()) {
@@ -113,7 +119,7 @@ void EntryFormModel::leaveDocument() {
             line_.setField(kDocumentField, reference_.field(kDocumentField));
         }
     }
-    enterField(kDebitField);
+    return true;
 }
 
 bool EntryFormModel::leaveAccount(int field) {
@@ -124,6 +130,11 @@ bool EntryFormModel::leaveAccount(int field) {
     ledger::CSalden& cursor = field == kDebitField ? doc_.debitCursor() : doc_.creditCursor();
 
     const std::string typed = config::trim(line_.field(field));
+    if (!posting::accountTextHolds(typed)) {
+        doc_.messages().show(text::kInvalidAccountNumber, text::kCaptionError, ui::kIconStop);
+        enterField(field);
+        return false;
+    }
     std::string balance, name, number;
     if (typed.empty() || cursor.findByText(typed, balance, name, number) != 1) {
         const std::string completed = completedAccountNumber(typed);
@@ -156,6 +167,10 @@ bool EntryFormModel::selectMarker() {
 
 bool EntryFormModel::leaveText() {
     if (line_.fieldBlank(kTextField)) line_.setField(kTextField, reference_.field(kTextField));
+    if (!posting::checkBookingText(line_.field(kTextField), doc_.messages())) {
+        enterField(kTextField);
+        return false;
+    }
     return !selectMarker();
 }
 
@@ -257,10 +272,12 @@ int EntryFormModel::validateRightToLeft() {
     if (!amount.ok) return kAmountField;
 
     if (line_.field(kTextField).find(".#") != std::string::npos) return kTextField;
+    if (!posting::checkBookingText(line_.field(kTextField), messages)) return kTextField;
 
     posting::Books books = doc_.books();
     const posting::AccountsCheck accounts =
         posting::checkAccounts(books, line_.field(kDebitField), line_.field(kCreditField));
+    if (accounts.invalidText) return posting::accountTextHolds(line_.field(kCreditField)) ? kDebitField : kCreditField;
     if (!accounts.creditFound) {
         creditName_.clear();
         creditBalance_.clear();
@@ -279,11 +296,10 @@ int EntryFormModel::validateRightToLeft() {
     creditBalance_ = plainCreditBalance_ = accounts.creditBalance;
     if (!accounts.ok) return kCreditField;
 
+    if (!posting::checkDocumentNumber(line_.field(kDocumentField), messages)) return kDocumentField;
     std::string date;
-    bool corrected = false;
-    if (!dateHolds(date, corrected)) return kDateField;
+    if (!dateHolds(date)) return kDateField;
     line_.setField(kDateField, date);
-    if (corrected) return kDateField;
     return -1;
 }
 

@@ -1,25 +1,16 @@
 #include "entry/typed_booking.h"
 
-#include "config/dates.h"
 #include "config/text_helpers.h"
+#include "posting/date_check.h"
 #include "posting/line_checks.h"
 #include "posting/posting_engine.h"
+#include "posting/text_checks.h"
 #include "posting/vat_preset.h"
 #include "resources/format.h"
 
 namespace tellmark::entry {
 
 namespace {
-
-// The date field as the form leaves it: "DD.MM" of month 1-12, or 13 where the closing month exists.
-bool checkedDate(const circles::CVt36Doc& doc, const std::string& typed, std::string& date) {
-    std::string previous;
-    if (config::parseDayMonth(typed, previous, date) != 0 || date.size() != 5) return false;
-    int day = 0, month = 0;
-    if (config::parseStoredDayMonth(date, day, month) != 0) return false;
-    if (month < 1 || month > 13) return false;
-    return month != 13 || doc.programConfig().thirteenthMonth;
-}
 
 struct CheckedLine {
     TypedOutcome outcome;
@@ -36,10 +27,11 @@ CheckedLine checkLine(circles::CVt36Doc& doc, posting::Books& books, const Typed
     const circles::CircleSettings& settings = doc.settings();
 
     // Date and document number.
-    if (!checkedDate(doc, typed.date, out.line.date)) {
-        out.outcome.result = TypedResult::BadDate;
-        return out;
-    }
+    const posting::DateCheck date =
+        posting::checkDate(typed.date, {}, settings, doc.programConfig().thirteenthMonth, messages);
+    if (!date.ok) return out;
+    out.line.date = date.field;
+    if (!posting::checkDocumentNumber(typed.document, messages)) return out;
     out.line.document = typed.document;
     if (config::isBlank(out.line.document) && !changing && books.numbering && books.numbering->automatic())
         out.line.document = format("%06.f", static_cast<double>(books.numbering->next()));
@@ -47,7 +39,7 @@ CheckedLine checkLine(circles::CVt36Doc& doc, posting::Books& books, const Typed
     // Accounts.
     posting::AccountsCheck accounts = posting::checkAccounts(books, typed.debit, typed.credit);
     if (!accounts.ok) {
-        if (!accounts.debitFound || !accounts.creditFound) {
+        if (!accounts.invalidText && (!accounts.debitFound || !accounts.creditFound)) {
             out.outcome.result = TypedResult::AccountMissing;
             out.outcome.missingAccount = accounts.debitFound ? typed.credit : typed.debit;
         }
@@ -55,6 +47,7 @@ CheckedLine checkLine(circles::CVt36Doc& doc, posting::Books& books, const Typed
     }
     out.line.debit = accounts.debitNumber;
     out.line.credit = accounts.creditNumber;
+    if (!posting::checkBookingText(typed.text, messages)) return out;
     out.line.text = typed.text;
     const int chart = settings.chart;
     const int debitNumber = std::stoi(accounts.debitNumber);

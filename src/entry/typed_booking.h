@@ -15,7 +15,7 @@
 namespace tellmark::entry {
 
 struct TypedBooking {
-    std::string date;      // "DD.MM", or a day alone ("5") for the month of the previous value
+    std::string date;      // "DD.MM", a day alone ("5", in January), or with the booking's year
     std::string document;  // blank: the next automatic number where the circle gives them
     std::string debit;
     std::string credit;
@@ -30,7 +30,6 @@ struct TypedBooking {
 enum class TypedResult {
     Saved,           // the line (and its second line) is booked
     Refused,         // a check failed; its message was shown, nothing was written
-    BadDate,         // the date is not a day and month of this booking year (no message)
     AccountMissing,  // debit or credit finds no account (the form shows no message either)
     NotSaved,        // the posting engine did not write the line; its message was shown
 };

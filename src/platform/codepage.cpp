@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstdio>
 
 #include "resources/cp1252_literal.h"
 
@@ -124,6 +125,35 @@ std::string utf8ToCp1252(std::string_view utf8, char replacement) {
         }
         int byte = cp1252ByteOf(c);
         out += byte < 0 ? replacement : static_cast<char>(byte);
+        i += len;
+    }
+    return out;
+}
+
+CheckedCp1252 utf8ToCp1252Checked(std::string_view utf8) {
+    CheckedCp1252 out;
+    auto name = [&out](std::string named) {
+        for (const std::string& earlier : out.unmappable)
+            if (earlier == named) return;
+        out.unmappable.push_back(std::move(named));
+    };
+    char named[16];
+    for (std::size_t i = 0; i < utf8.size();) {
+        char32_t c;
+        const std::size_t len = decodeUtf8(utf8, i, c);
+        if (len == 0) {
+            std::snprintf(named, sizeof named, "Byte 0x%02X", static_cast<unsigned>(static_cast<unsigned char>(utf8[i])));
+            name(named);
+            ++i;
+            continue;
+        }
+        const int byte = cp1252ByteOf(c);
+        if (byte < 0) {
+            std::snprintf(named, sizeof named, "U+%04X", static_cast<unsigned>(c));
+            name(named);
+        } else {
+            out.text += static_cast<char>(byte);
+        }
         i += len;
     }
     return out;

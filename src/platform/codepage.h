@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tellmark::platform {
 
@@ -13,6 +14,16 @@ std::string cp1252ToUtf8(std::string_view cp1252);
 
 // Characters CP1252 cannot hold, and bytes that are not valid UTF-8 (one per byte), become the replacement.
 std::string utf8ToCp1252(std::string_view utf8, char replacement = '?');
+
+// As utf8ToCp1252, but nothing is replaced: each character CP1252 cannot hold is named once, in the order
+// it first occurs, as "U+20BF", and each byte that is no valid UTF-8 as "Byte 0xFF". The text is the
+// conversion only when nothing is named.
+struct CheckedCp1252 {
+    std::string text;
+    std::vector<std::string> unmappable;
+    bool ok() const { return unmappable.empty(); }
+};
+CheckedCp1252 utf8ToCp1252Checked(std::string_view utf8);
 
 // DOS code page 850 to CP1252, byte for byte. 0x00-0x7F stay as they are (CR LF and the other controls are
 // controls in the files, not the DOS glyphs). Characters CP1252 lacks get an ASCII look-alike: box lines

@@ -3,16 +3,22 @@
 #include <algorithm>
 
 #include "config/amounts.h"
+#include "config/typed_numbers.h"
 #include "ledger/account_record.h"
 #include "ledger/journal_record.h"
 #include "posting/posting_types.h"
+#include "posting/text_checks.h"
 #include "resources/format.h"
+#include "resources/texts_checks.h"
 #include "resources/texts_common.h"
+#include "resources/texts_input.h"
 #include "resources/texts_posting.h"
 
 namespace tellmark::posting {
 
 namespace {
+
+constexpr int kHighestAccountNumber = 29999;
 
 void showError(ui::Messages& messages, std::string_view text) {
     messages.show(text, text::kCaptionError, ui::kIconStop);
@@ -26,8 +32,27 @@ double typedValue(std::string_view text) {
     return ledger::parseDecimalText(copy);
 }
 
+bool accountTextHolds(std::string_view typed) {
+    const std::size_t first = typed.find_first_not_of(' ');
+    if (first == std::string_view::npos) return true;  // blank: nothing to look up, nothing found
+    typed = typed.substr(first, typed.find_last_not_of(' ') - first + 1);
+    if (firstControlCharacter(typed) >= 0) return false;
+    if (typed[0] < '0' || typed[0] > '9') return true;  // the beginning of a name
+    if (typed.size() > 5 || typed.find_first_not_of("0123456789") != std::string_view::npos) return false;
+    // Up to four digits lead a four-digit number ("12" is 1200); five are the number itself.
+    int value = 0;
+    for (char c : typed) value = value * 10 + (c - '0');
+    for (std::size_t n = typed.size(); n < 4; ++n) value *= 10;
+    return value >= 1 && value <= kHighestAccountNumber;
+}
+
 AccountsCheck checkAccounts(Books& books, std::string_view debitText, std::string_view creditText) {
     AccountsCheck check;
+    if (!accountTextHolds(debitText) || !accountTextHolds(creditText)) {
+        showError(books.messages, text::kInvalidAccountNumber);
+        check.invalidText = true;
+        return check;
+    }
     check.debitFound = books.debit.findByText(debitText, check.debitBalance, check.debitName, check.debitNumber) == 1;
     check.creditFound =
         books.credit.findByText(creditText, check.creditBalance, check.creditName, check.creditNumber) == 1;
@@ -44,7 +69,14 @@ AccountsCheck checkAccounts(Books& books, std::string_view debitText, std::strin
 
 AmountCheck checkAmount(std::string_view text, ui::Messages& messages) {
     AmountCheck check;
-    const double typed = typedValue(text);
+    const config::TypedNumber number = config::readTypedNumber(text);
+    if (!number.ok()) {
+        showError(messages, number.error == config::TypedNumberError::TooManyDecimals ? text::kAmountTooManyDecimals
+                                                                                      : text::kAmountNotANumber);
+        check.field = std::string(text);
+        return check;
+    }
+    const double typed = number.value;
     if (typed > kLargestAmount) {
         showError(messages, format(text::kAmountTooLarge, typed));
         check.value = kLargestAmount;
@@ -56,9 +88,7 @@ AmountCheck checkAmount(std::string_view text, ui::Messages& messages) {
         check.value = 0.0;
     } else {
         check.value = config::roundToCents(typed);
-        // Less than half a cent is no amount either.
-        check.ok = check.value != 0.0;
-        if (!check.ok) showError(messages, text::kZeroAmount);
+        check.ok = true;
     }
     check.field = format("%11.2f", check.value);
     return check;
@@ -71,7 +101,14 @@ bool vatRateAllowed(int postingType, bool vatOn, int debitNumber, int creditNumb
 
 RateCheck checkVatRate(std::string_view text, bool rateAllowed, ui::Messages& messages) {
     RateCheck check;
-    const double typed = typedValue(text);
+    const config::TypedNumber number = config::readTypedNumber(text);
+    if (!number.ok()) {
+        showError(messages, number.error == config::TypedNumberError::TooManyDecimals ? text::kVatRateTooManyDecimals
+                                                                                      : text::kVatRateNotANumber);
+        check.field = std::string(text);
+        return check;
+    }
+    const double typed = number.value;
     if (!rateAllowed) {
         check.ok = typed == 0.0;
         if (!check.ok) showError(messages, text::kNoVatForAccounts);

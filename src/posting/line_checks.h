@@ -16,13 +16,20 @@ inline constexpr double kLargestAmount = 99999999.99;
 inline constexpr double kSmallestAmount = -9999999.99;
 inline constexpr double kLargestVatRate = 99.99;
 
-// Debit and credit as typed (number or beginning of a name). Each must find an account; a text that
-// finds none is refused without a message. Equal account numbers: "Gleiche Kontonummer in Soll und
-// Haben!". Both found: the line is classified and the posting type kept in the books.
+// Debit or credit as typed: digits alone are an account number of 1 to 29999 ("12" stands for 1200, five
+// digits for themselves), anything that starts otherwise is the beginning of a name. False for digits
+// with anything behind them ("1200x"), a number out of range and a control character.
+bool accountTextHolds(std::string_view typed);
+
+// Debit and credit as typed (number or beginning of a name). A text that is neither is refused with
+// "Ungültige Kontonummer bzw. Kontenauswahl !". Each must find an account; a text that finds none is
+// refused without a message. Equal account numbers: "Gleiche Kontonummer in Soll und Haben!". Both
+// found: the line is classified and the posting type kept in the books.
 struct AccountsCheck {
     bool ok = false;
     bool debitFound = false;
     bool creditFound = false;
+    bool invalidText = false;  // refused before any look-up, with its message
     // Of the accounts found: number text (" 1200"), name and balance ("%12.2f").
     std::string debitNumber, debitName, debitBalance;
     std::string creditNumber, creditName, creditBalance;
@@ -30,13 +37,14 @@ struct AccountsCheck {
 };
 AccountsCheck checkAccounts(Books& books, std::string_view debitText, std::string_view creditText);
 
-// The amount text read as a decimal number (leading blanks ignored). Accepted amounts come back as
-// "%11.2f"; above 99999999.99, below -9999999.99 and exactly 0 are refused with their message and the
-// field set to the limit or to 0.
+// The amount text, taken only when the whole text is a number (config/typed_numbers.h); otherwise
+// "Der eingegebene Betrag ist keine gültige Zahl !" or the message about a third decimal, and the field
+// keeps what was typed. Accepted amounts come back as "%11.2f"; above 99999999.99, below -9999999.99 and
+// exactly 0 are refused with their message and the field set to the limit or to 0.
 struct AmountCheck {
     bool ok = false;
     double value = 0.0;
-    std::string field;  // "%11.2f"
+    std::string field;  // "%11.2f", or the text as typed when it is no number
 };
 AmountCheck checkAmount(std::string_view text, ui::Messages& messages);
 
@@ -44,7 +52,8 @@ AmountCheck checkAmount(std::string_view text, ui::Messages& messages);
 // and always for the EU VAT pair.
 bool vatRateAllowed(int postingType, bool vatOn, int debitNumber, int creditNumber, int chart);
 
-// The rate text: where no rate is allowed anything but 0 is refused ("Bei dieser Kontenkombination ist
+// The rate text, a number as for amounts (otherwise refused with its own message, the field as typed):
+// where no rate is allowed anything but 0 is refused ("Bei dieser Kontenkombination ist
 // keine\nMehrwertsteuereingabe zulässig !") and the rate becomes 0; otherwise above 99.99 and below 0
 // are refused and the rate set to the limit. The field comes back as "%5.2f".
 struct RateCheck {
@@ -63,7 +72,7 @@ std::string vatText(double vat);
 // (caption "INFORMATION").
 bool confirmSave(std::string_view answer, ui::Messages& messages);
 
-// The decimal value of a typed amount or rate: leading blanks ignored, ',' read as '.'.
+// The decimal value of an amount or rate that passed its check: leading blanks ignored, ',' read as '.'.
 double typedValue(std::string_view text);
 
 }  // namespace tellmark::posting
