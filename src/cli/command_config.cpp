@@ -3,6 +3,7 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "config/program_config.h"
+#include "config/program_config_dialogs.h"
 #include "platform/file.h"
 
 namespace tellmark::cli {
@@ -42,6 +43,9 @@ int runConfig(Context& ctx, const Words& words) {
         if (key.empty() || key.find_first_of("=\r\n") != std::string::npos ||
             value.find_first_of("\r\n") != std::string::npos)
             throw UsageError("a key may not be empty or hold '=' or a line break; a value may not hold a line break");
+        // The page settings have the limits of their dialog: reports lay out their pages from them.
+        if (const config::PageSettingLimits* limits = config::pageSettingLimits(key))
+            if (!config::pageSettingTextHolds(*limits, value, ctx.messages)) return 1;
         if (ini.open() != 1) return 1;
         ini.set(config::kProgramConfigSection, key, value);
         int saved = ini.save();

@@ -4,6 +4,7 @@
 #include "resources/format.h"
 #include "resources/texts_common.h"
 #include "resources/texts_config.h"
+#include "resources/texts_input.h"
 
 namespace tellmark::config {
 
@@ -61,11 +62,46 @@ int acceptScreenFonts(CIniSB& settings, const ScreenFontChoice& booking, const S
     return written;
 }
 
-bool storePageSettings(ProgramConfig& config, int linesPerPage, int topMargin) {
-    if (linesPerPage < 0 || linesPerPage > 90 || topMargin < 0 || topMargin > 3) return false;
+const PageSettingLimits* pageSettingLimits(std::string_view key) {
+    if (key == kLinesPerPageLimits.key) return &kLinesPerPageLimits;
+    if (key == kTopMarginLimits.key) return &kTopMarginLimits;
+    return nullptr;
+}
+
+bool pageSettingHolds(const PageSettingLimits& limits, long long value, ui::Messages& messages) {
+    if (value >= limits.lowest && value <= limits.highest) return true;
+    const std::string key(limits.key);
+    messages.show(format(text::kPageSettingOutOfRange, key.c_str(), limits.lowest, limits.highest),
+                  text::kCaptionError, ui::kIconStop);
+    return false;
+}
+
+bool pageSettingTextHolds(const PageSettingLimits& limits, std::string_view value, ui::Messages& messages) {
+    const std::size_t first = value.find_first_not_of(' ');
+    const std::size_t last = value.find_last_not_of(' ');
+    const std::string_view digits =
+        first == std::string_view::npos ? std::string_view() : value.substr(first, last - first + 1);
+    // Nine digits cannot overflow; more are beyond every limit anyway.
+    long long number = digits.empty() || digits.size() > 9 ? -1 : 0;
+    for (char c : digits) {
+        if (number < 0) break;
+        number = c >= '0' && c <= '9' ? number * 10 + (c - '0') : -1;
+    }
+    return pageSettingHolds(limits, number, messages);
+}
+
+bool storePageSettings(ProgramConfig& config, int linesPerPage, int topMargin, ui::Messages& messages) {
+    if (!pageSettingHolds(kLinesPerPageLimits, linesPerPage, messages) ||
+        !pageSettingHolds(kTopMarginLimits, topMargin, messages))
+        return false;
     config.linesPerPage = parseIniInt(format("%2i", linesPerPage));
     config.topMargin = parseIniInt(format("%1i", topMargin));
     return true;
+}
+
+bool storePageSettings(ProgramConfig& config, int linesPerPage, int topMargin) {
+    ui::SilentMessages silent;
+    return storePageSettings(config, linesPerPage, topMargin, silent);
 }
 
 std::string vatPresetText(double rate) { return cut(formatIniFixed(rate, 2, 5), kVatPresetChars); }

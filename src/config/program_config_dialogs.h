@@ -45,8 +45,26 @@ FontDescription screenFontOf(const ScreenFontChoice& choice);
 int acceptScreenFonts(CIniSB& settings, const ScreenFontChoice& booking, const ScreenFontChoice& screen,
                       ui::Messages& messages);
 
-// "Seiteneinstellungen": lines per page up to 90, top margin up to 3 (format codes 2106 "%2i" and
-// 2105 "%1i"). False, and nothing stored, when a value is outside 0..90 or 0..3.
+// "Seiteneinstellungen": lines per page 35..90, top margin 0..3. Reports lay out their pages from these,
+// so the dialog and "config set" take nothing else.
+struct PageSettingLimits {
+    std::string_view key;
+    int lowest;
+    int highest;
+};
+inline constexpr PageSettingLimits kLinesPerPageLimits = {"Zeilen pro Seite", 35, 90};
+inline constexpr PageSettingLimits kTopMarginLimits = {"Rand oben", 0, 3};
+// The limits of a key, or nullptr when it is no page setting.
+const PageSettingLimits* pageSettingLimits(std::string_view key);
+// The one check: the value within its limits, else "Der Wert für \"%s\" muss eine ganze Zahl von %i bis
+// %i sein !" (caption "FEHLER").
+bool pageSettingHolds(const PageSettingLimits& limits, long long value, ui::Messages& messages);
+// A value as typed: digits only, blanks around them allowed, and within the limits.
+bool pageSettingTextHolds(const PageSettingLimits& limits, std::string_view value, ui::Messages& messages);
+// On OK: both values checked, then stored with the format codes 2106 "%2i" and 2105 "%1i". False, and
+// nothing stored, when one is outside its limits.
+bool storePageSettings(ProgramConfig& config, int linesPerPage, int topMargin, ui::Messages& messages);
+// The same without a message.
 bool storePageSettings(ProgramConfig& config, int linesPerPage, int topMargin);
 
 // "Vorbelegung der Mehrwertsteuersätze": a rate 0..99.99 is stored as "%5.2f", at most six characters.
