@@ -172,9 +172,18 @@ bool CIniBK::beginCounterChange(bool& openedHere) {
 int CIniBK::storeCounter(double nextNumber, bool openedHere) {
     set(text::kCircleSection, text::kKeyAutoDocument, format(text::kFormatDocumentNumber, nextNumber));
     const int saved = save();
+    if (saved != 1) {
+        // The counter in memory must stay the one on the disk, or a number would be handed out twice.
+        close();
+        if (open() == 1) {
+            readSettings();
+            if (openedHere) close();
+        }
+        return 0;
+    }
     if (openedHere) close();
     readSettings();
-    return saved == 1 ? 1 : 0;
+    return 1;
 }
 
 int CIniBK::advanceDocumentNumber() {

@@ -216,6 +216,12 @@ bool Journal::removeBookings(long a, long b) {
     copy(0, to, 0);
     copy(from, len, to);
     written = written && fresh.flush() && fresh.renameTo(path_);
+    if (!written && fresh.path() == path_) {
+        // In place although its directory could not be synced: the journal is the new one now.
+        file_ = std::move(fresh);
+        if (cache_) cache_->release();
+        return false;
+    }
     if (!written) {
         fresh.close();
         platform::removeFile(freshPath);

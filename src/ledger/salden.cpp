@@ -213,6 +213,13 @@ int CSalden::deleteAccount() {
     platform::File fresh;
     if (!fresh.createLocked(freshPath) || !fresh.writeAt(0, image.data(), image.size()) || !fresh.flush() ||
         !fresh.renameTo(path)) {
+        if (fresh.path() == path) {
+            // Renamed, only its directory not synced: the file without the record is the balance file now.
+            *file_ = std::move(fresh);
+            clear();
+            reportWriteFailure();
+            return 0;
+        }
         fresh.close();
         platform::removeFile(freshPath);
         reportWriteFailure();

@@ -93,11 +93,16 @@ bool File::renameTo(const std::string& to) {
         error_ = EBADF;
         return false;
     }
-    if (!replaceFile(path_, to)) {
+    if (faultAt(Change::Rename, to) != kProceed || ::rename(path_.c_str(), to.c_str()) != 0) {
         error_ = errno;
         return false;
     }
+    // From here on the file is the one under the new name, whether or not the directory can be synced.
     path_ = to;
+    if (!syncDirectoryOf(to)) {
+        error_ = EIO;
+        return false;
+    }
     return true;
 }
 

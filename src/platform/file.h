@@ -37,7 +37,7 @@ public:
     bool openForReading(const std::string& path);
     void close();
     // Renames the open file over `to` (replacing it) and syncs the directory; the file stays open, with
-    // its lock, under the new name.
+    // its lock, under the new name. When only the sync fails the rename has happened: path() tells.
     bool renameTo(const std::string& to);
     bool isOpen() const { return fd_ >= 0; }
     const std::string& path() const { return path_; }

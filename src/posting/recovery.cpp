@@ -26,6 +26,10 @@ bool replaceBalanceFile(Books& books, const std::string& image) {
     // Held with writing denied from its creation on, so it is never without its lock once in place.
     if (!fresh.createLocked(freshPath)) return false;
     if (!fresh.writeAt(0, image.data(), image.size()) || !fresh.flush() || !fresh.renameTo(path)) {
+        if (fresh.path() == path) {
+            current = std::move(fresh);  // renamed, only its directory not synced
+            return false;
+        }
         fresh.close();
         platform::removeFile(freshPath);
         return false;
