@@ -69,7 +69,7 @@ int CVt36Doc::readSettings() {
     }
     settings_.readSettings();
     settings_.close();
-    return 1;
+    return settings_.verifyChart();
 }
 
 bool CVt36Doc::openDataFile(platform::File& file, const std::string& path) {

@@ -7,9 +7,8 @@
 #include "cli/open_circle.h"
 #include "entry/typed_booking.h"
 #include "ledger/journal_record.h"
-#include "posting/books_operation.h"
+#include "posting/reindex.h"
 #include "posting/posting_engine.h"
-#include "resources/texts_safety.h"
 #include "resources/format.h"
 
 namespace tellmark::cli {
@@ -161,15 +160,7 @@ int runReindex(Context& ctx, const Words& words) {
     OpenCircle circle(ctx);
     if (!circle.open(ctx, args.required("-k"))) return 1;
     posting::Books books = circle.doc.books();
-    posting::BooksOperation op(books, text::kOpReindex);
-    if (!op.started()) return 1;
-    bool accounts = circle.doc.accountIndex().rebuild() == 1;
-    bool journal = circle.doc.journalIndex().rebuild() == 1;
-    if (!accounts || !journal) {
-        op.fail();
-        return 1;
-    }
-    return op.finish() ? 0 : 1;
+    return posting::reindexBooks(books) == 1 ? 0 : 1;
 }
 
 }  // namespace tellmark::cli

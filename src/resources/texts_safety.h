@@ -64,4 +64,15 @@ inline constexpr std::string_view kFailedNotRepaired =
     cp<"Salden, Indexdateien und Belegnummer werden beim nächsten Öffnen des Buchungskreises aus dem "
        "Journal neu aufgebaut.">();
 
+// Ledger files that are not there when a circle is opened.
+inline constexpr std::string_view kJournalFileMissing =
+    cp<"Die Journaldatei des Buchungsjahres fehlt:\n%s\nDie Saldendatei ist vorhanden. Bitte die Journaldatei "
+       "aus der Datensicherung zurückholen; ohne sie wird nichts angelegt.">();
+inline constexpr std::string_view kBalanceFileMissing =
+    cp<"Die Saldendatei des Buchungsjahres fehlt:\n%s\nDas Journal ist vorhanden. Bitte die Saldendatei aus der "
+       "Datensicherung zurückholen.">();
+inline constexpr std::string_view kLedgerNotCreated =
+    cp<"Saldendatei noch nicht angelegt:\n%s\n%s\nBitte den Buchungskreis im Programm öffnen und seine Dateien "
+       "anlegen lassen.">();
+
 }  // namespace tellmark::text

@@ -1,5 +1,7 @@
 #include "shell/main_frame.h"
 
+#include "posting/reindex.h"
+
 #include "shell/question_dialog.h"
 #include "resources/texts_shell_reports.h"
 #include "resources/texts_document.h"
@@ -390,10 +392,8 @@ void CMainFrame::openHelp() {
 void CMainFrame::reindex() {
     QuestionDialog question(context_, text::kReindexTitle, text::kReindexQuestion, "ReindexQuestion");
     if (runner_.run(question) != QDialog::Accepted) return;
-    if (doc_.accountIndex().rebuild() != 1)
-        context_.messages.show(text::kMsgAccountIndexProblem, text::kCaptionError, ui::kIconStop);
-    if (doc_.journalIndex().rebuild() != 1)
-        context_.messages.show(text::kMsgJournalIndexProblem, text::kCaptionError, ui::kIconStop);
+    posting::Books books = doc_.books();
+    posting::reindexBooks(books);
     if (view()) view()->reload();
 }
 

@@ -19,7 +19,9 @@ constexpr int kMostMargin = 3;
 }  // namespace
 
 PageSettingsDialog::PageSettingsDialog(ShellContext& context, config::CIniSB& settings)
-    : TellmarkDialog(context.frame, text::kPageSettingsTitle, "PageSettingsDialog"), settings_(settings) {
+    : TellmarkDialog(context.frame, text::kPageSettingsTitle, "PageSettingsDialog"),
+      settings_(settings),
+      messages_(context.messages) {
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     lines_ = makeField(this, 2, "lines");
@@ -43,7 +45,7 @@ PageSettingsDialog::PageSettingsDialog(ShellContext& context, config::CIniSB& se
 
 void PageSettingsDialog::onOk() {
     if (!config::storePageSettings(settings_.config(), config::parseIniInt(fieldText(lines_)),
-                                   config::parseIniInt(fieldText(margin_))))
+                                   config::parseIniInt(fieldText(margin_)), messages_))
         return;
     if (settings_.writeAllSettings() == 1) accept();
 }

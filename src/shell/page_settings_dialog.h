@@ -18,6 +18,7 @@ private:
     void onOk();
 
     config::CIniSB& settings_;
+    ui::Messages& messages_;
     QLineEdit* lines_;
     QLineEdit* margin_;
 };

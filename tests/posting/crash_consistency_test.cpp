@@ -27,6 +27,7 @@
 #include "posting/account_maintenance.h"
 #include "posting/books_operation.h"
 #include "posting/posting_engine.h"
+#include "posting/reindex.h"
 #include "posting/reorganisation.h"
 #include "resources/format.h"
 #include "resources/texts_safety.h"
@@ -218,10 +219,7 @@ std::vector<Operation> operations() {
         {"reindex",
          [](circles::CVt36Doc& doc, ui::Messages&) {
              Books books = doc.books();
-             BooksOperation op(books, text::kOpReindex);
-             if (!op.started()) return 0;
-             if (doc.accountIndex().rebuild() != 1 || doc.journalIndex().rebuild() != 1) return op.fail() ? 1 : 0;
-             return op.finish() ? 1 : 0;
+             return reindexBooks(books);
          },
          {},
          {}},
