@@ -18,11 +18,22 @@ namespace {
 // decision is either dropped (--drop-bad) or stops the run before anything changes.
 class CommandLineDecisions : public ui::Decisions {
 public:
-    explicit CommandLineDecisions(bool dropBad) : dropBad_(dropBad) {}
+    CommandLineDecisions(bool dropBad, bool createMissing) : dropBad_(dropBad), createMissing_(createMissing) {}
     int ask(ui::Question& q) override {
         if (q.kind == posting::kAskBrokenAccount) return 0;
+        if (q.kind == posting::kAskNeedsDecisions) return dropBad_ || createMissing_ ? 0 : ui::kNoOneToAsk;
+        // A missing account is created empty, under a name that says where it came from.
+        if (createMissing_ && q.kind == posting::kAskMissingAccount && !creatingFailed_) {
+            creatingFailed_ = true;  // asked again for the same booking: the number cannot be created
+            return posting::kAnswerCreateAccount;
+        }
+        if (createMissing_ && q.kind == posting::kAskNewAccount) {
+            if (q.fields.size() > 1) q.fields[1] = std::string(text::kReorgCreatedAccountName);
+            creatingFailed_ = false;
+            return 0;
+        }
+        creatingFailed_ = false;
         if (!dropBad_) return ui::kNoOneToAsk;
-        if (q.kind == posting::kAskNeedsDecisions) return 0;
         for (std::size_t i = 0; i < q.answers.size(); ++i)
             if (q.answers[i] == text::kReorgAnswerDrop) return static_cast<int>(i);
         return ui::kNoOneToAsk;
@@ -30,6 +41,8 @@ public:
 
 private:
     bool dropBad_;
+    bool createMissing_;
+    bool creatingFailed_ = false;
 };
 
 const char* reasonOf(posting::ReorgProblem reason) {
@@ -38,6 +51,7 @@ const char* reasonOf(posting::ReorgProblem reason) {
     case posting::ReorgProblem::MissingAccount: return "missing account";
     case posting::ReorgProblem::VatAccountMissing: return "missing VAT account";
     case posting::ReorgProblem::SlotOverflow: return "month balance would overflow";
+    case posting::ReorgProblem::BadAmount: return "amount or rate is no number";
     }
     return "";
 }
@@ -52,7 +66,7 @@ void printPending(const std::vector<posting::PendingBooking>& pending) {
 }  // namespace
 
 int runReorg(Context& ctx, const Words& words) {
-    Arguments args(words, {{"-k", true}, {"--drop-bad", false}, {"--yes", false}});
+    Arguments args(words, {{"-k", true}, {"--drop-bad", false}, {"--create-missing", false}, {"--yes", false}});
     args.expectPositionals(0, 0);
     if (!args.has("--yes")) {
         // The confirmation the desktop program asks before it touches every account and booking.
@@ -62,12 +76,13 @@ int runReorg(Context& ctx, const Words& words) {
     }
     OpenCircle circle(ctx);
     if (!circle.open(ctx, args.required("-k"))) return 1;
-    CommandLineDecisions decisions(args.has("--drop-bad"));
+    CommandLineDecisions decisions(args.has("--drop-bad"), args.has("--create-missing"));
     const posting::ReorganisationResult result = posting::reorganise(circle.doc, decisions, circle.progress);
     for (const std::string& account : result.deletedAccounts)
         std::fprintf(stderr, "tellmark-cli: account deleted: %s\n", platform::cp1252ToUtf8(account).c_str());
     if (result.outcome == posting::ReorgOutcome::NeedsDecisions) {
-        std::fputs("tellmark-cli: these bookings need a decision; nothing was changed (--drop-bad drops them)\n",
+        std::fputs("tellmark-cli: these bookings need a decision; nothing was changed (--create-missing creates "
+                   "missing accounts, --drop-bad drops the bookings)\n",
                    stderr);
         printPending(result.pending);
         return 1;

@@ -188,6 +188,52 @@ bool Journal::cutTo(std::int64_t length) {
     return file_.truncate(length) && file_.flush();
 }
 
+bool Journal::removeBookingSet(const std::vector<long>& numbers) {
+    if (numbers.empty()) return true;
+    const long count = this->count();
+    const std::int64_t len = length();
+    forgetReadAhead();
+    platform::File fresh;
+    const std::string freshPath = platform::replacementName(path_);
+    bool written = fresh.createLocked(freshPath);
+    // One pass: each run of kept records between two removed ones is copied in blocks.
+    std::vector<char> block(kMoveBlockBytes);
+    std::int64_t target = 0;
+    long next = 1;
+    auto keep = [&](long firstKept, long lastKept) {
+        std::int64_t at = (firstKept - 1) * static_cast<std::int64_t>(kJournalRecordSize);
+        const std::int64_t end = lastKept * static_cast<std::int64_t>(kJournalRecordSize);
+        while (written && at < end) {
+            const std::size_t n = static_cast<std::size_t>(std::min<std::int64_t>(end - at, kMoveBlockBytes));
+            written = file_.readExact(at, block.data(), n) && fresh.writeAt(target, block.data(), n);
+            at += static_cast<std::int64_t>(n);
+            target += static_cast<std::int64_t>(n);
+        }
+    };
+    for (long removed : numbers) {
+        if (removed < next || removed > count) continue;
+        if (removed > next) keep(next, removed - 1);
+        next = removed + 1;
+    }
+    if (next <= count) keep(next, count);
+    // A torn record at the end goes with the removal.
+    (void)len;
+    written = written && fresh.flush() && fresh.renameTo(path_);
+    if (!written && fresh.path() == path_) {
+        file_ = std::move(fresh);
+        if (cache_) cache_->release();
+        return false;
+    }
+    if (!written) {
+        fresh.close();
+        platform::removeFile(freshPath);
+        return false;
+    }
+    file_ = std::move(fresh);
+    if (cache_) cache_->release();
+    return true;
+}
+
 bool Journal::removeBookings(long a, long b) {
     std::int64_t len = length();
     if (len == 0) {

@@ -80,6 +80,9 @@ public:
     // count + 1). Deleting booking b is removeBookings(b + 1, b): later bookings move up by one. The
     // journal is written anew and replaces the old one whole, or stays as it was.
     bool removeBookings(long a, long b);
+    // Removes every booking named (numbers ascending) in one pass: the journal is written anew once. An
+    // incomplete record at the end is not kept either.
+    bool removeBookingSet(const std::vector<long>& numbers);
 
     // Scans bookings first..last for the first one dated day.month whose debit or credit account is the
     // given account; the booking found becomes the current one. A date that is no "DD.MM" or a short

@@ -72,13 +72,17 @@ public:
     }
 
     bool prepareAccounts();
-    void post(long n, const ledger::ParsedBooking& b);
+    // Posts the booking; false with the problem kept last in the result when it cannot be.
+    bool post(long n, const ledger::ParsedBooking& b);
+    void addAccount(const ledger::AccountRecord& record);
+    int accountOf(std::string_view text);
     RebuiltBalances finish();
+    RebuiltBalances& result() { return result_; }
 
 private:
-    int accountOf(std::string_view text);
-    void problem(long n, ReorgProblem reason, std::string subject) {
+    bool problem(long n, ReorgProblem reason, std::string subject) {
         result_.problems.push_back({n, reason, std::move(subject)});
+        return false;
     }
 
     ledger::CSIndex& index_;
@@ -118,16 +122,29 @@ int Reposting::accountOf(std::string_view text) {
     return record >= 0 && static_cast<std::size_t>(record) < work_.size() ? record : -1;
 }
 
-void Reposting::post(long n, const ledger::ParsedBooking& b) {
-    if (!(b.month >= 1 && b.month <= 13 && config::isValidDayMonth(b.day, b.month, false, settings_.year) == 1)) {
-        problem(n, ReorgProblem::BadDate, b.date);
-        return;
-    }
+void Reposting::addAccount(const ledger::AccountRecord& record) {
+    result_.records.push_back(record);
+    WorkAccount account;
+    const int number = record.numberValue();
+    account.kind = reports::code(reports::AccountKindOf(number, settings_.chart));
+    for (int slot = 0; slot < ledger::kAccountSlotCount; ++slot) account.slots[slot] = record.slotValue(slot);
+    const int first = record.status() == ledger::kStatusCarriedForward ? 0 : 1;
+    for (int slot = first; slot < ledger::kAccountSlotCount; ++slot) account.slots[slot] = 0.0;
+    work_.push_back(account);
+    if (number >= 1 && number <= kHighestAccount && byNumber_[number] < 0)
+        byNumber_[number] = static_cast<int>(work_.size() - 1);
+}
+
+bool Reposting::post(long n, const ledger::ParsedBooking& b) {
+    if (!(b.month >= 1 && b.month <= 13 && config::isValidDayMonth(b.day, b.month, false, settings_.year) == 1))
+        return problem(n, ReorgProblem::BadDate, b.date);
     const int debit = accountOf(b.debit);
     const int credit = accountOf(b.credit);
-    if (debit < 0) problem(n, ReorgProblem::MissingAccount, b.debit);
-    if (credit < 0) problem(n, ReorgProblem::MissingAccount, b.credit);
-    if (debit < 0 || credit < 0) return;
+    if (debit < 0) return problem(n, ReorgProblem::MissingAccount, b.debit);
+    if (credit < 0) return problem(n, ReorgProblem::MissingAccount, b.credit);
+    // An amount that cannot be read is never posted as 0.
+    if (!storedNumberValid(b.amount, false)) return problem(n, ReorgProblem::BadAmount, b.amount);
+    if (!storedNumberValid(b.rate, true)) return problem(n, ReorgProblem::BadAmount, b.rate);
 
     const int postingType = postingTypeOf(work_[debit].kind, work_[credit].kind);
     const PostingSplit split = splitOf(postingType, b.amountValue, b.vatValue);
@@ -136,17 +153,11 @@ void Reposting::post(long n, const ledger::ParsedBooking& b) {
         const int vatNumber = split.vatAccount == VatAccount::Input ? standardInputVatAccount(settings_.chart)
                                                                     : standardOutputVatAccount(settings_.chart);
         vat = vatNumber <= kHighestAccount ? byNumber_[vatNumber] : -1;
-        if (vat < 0) {
-            problem(n, ReorgProblem::VatAccountMissing, format("%i", vatNumber));
-            return;
-        }
+        if (vat < 0) return problem(n, ReorgProblem::VatAccountMissing, format("%i", vatNumber));
     }
     const bool opening = b.month == settings_.firstMonth && (work_[debit].kind == 11 || work_[credit].kind == 11);
     const int slot = opening ? 0 : slotOf(b.month, settings_);
-    if (slot < 0) {
-        problem(n, ReorgProblem::BadDate, b.date);
-        return;
-    }
+    if (slot < 0) return problem(n, ReorgProblem::BadDate, b.date);
 
     struct Change {
         int account;
@@ -159,10 +170,7 @@ void Reposting::post(long n, const ledger::ParsedBooking& b) {
         double value = work_[changes[i].account].slots[slot];
         for (int j = 0; j < used; ++j)
             if (changes[j].account == changes[i].account) value += changes[j].amount;
-        if (!fitsSlot(value)) {
-            problem(n, ReorgProblem::SlotOverflow, b.amount);
-            return;
-        }
+        if (!fitsSlot(value)) return problem(n, ReorgProblem::SlotOverflow, b.amount);
     }
     for (int i = 0; i < used; ++i) {
         WorkAccount& account = work_[changes[i].account];
@@ -173,6 +181,7 @@ void Reposting::post(long n, const ledger::ParsedBooking& b) {
         }
         account.slots[slot] = storedSum(account.slots[slot], changes[i].amount);
     }
+    return true;
 }
 
 RebuiltBalances Reposting::finish() {
@@ -185,6 +194,50 @@ RebuiltBalances Reposting::finish() {
 }
 
 }  // namespace
+
+bool storedNumberValid(std::string_view field, bool blankAllowed) {
+    std::size_t i = 0;
+    while (i < field.size() && field[i] == ' ') ++i;
+    if (i == field.size()) return blankAllowed;
+    if (field[i] == '-') ++i;
+    std::size_t digits = 0;
+    while (i < field.size() && field[i] >= '0' && field[i] <= '9') ++i, ++digits;
+    if (i < field.size() && field[i] == '.') {
+        ++i;
+        while (i < field.size() && field[i] >= '0' && field[i] <= '9') ++i, ++digits;
+    }
+    if (digits == 0) return false;
+    while (i < field.size() && field[i] == ' ') ++i;
+    return i == field.size();
+}
+
+struct InMemoryReposting::State {
+    State(std::vector<ledger::AccountRecord> records, ledger::CSIndex& index, const circles::CircleSettings& settings)
+        : reposting(std::move(records), index, settings) {}
+    Reposting reposting;
+};
+
+InMemoryReposting::InMemoryReposting(std::vector<ledger::AccountRecord> records, ledger::CSIndex& index,
+                                     const circles::CircleSettings& settings)
+    : state_(std::make_unique<State>(std::move(records), index, settings)) {}
+
+InMemoryReposting::~InMemoryReposting() = default;
+
+bool InMemoryReposting::prepare() { return state_->reposting.prepareAccounts(); }
+
+void InMemoryReposting::addAccount(const ledger::AccountRecord& record) { state_->reposting.addAccount(record); }
+
+bool InMemoryReposting::finds(std::string_view accountText) { return state_->reposting.accountOf(accountText) >= 0; }
+
+bool InMemoryReposting::post(long n, const ledger::ParsedBooking& b, RebuildProblem& problem) {
+    if (state_->reposting.post(n, b)) return true;
+    std::vector<RebuildProblem>& problems = state_->reposting.result().problems;
+    problem = problems.back();
+    problems.pop_back();
+    return false;
+}
+
+std::vector<ledger::AccountRecord> InMemoryReposting::records() { return state_->reposting.finish().records; }
 
 bool readAccountRecords(platform::File& balanceFile, std::vector<ledger::AccountRecord>& records) {
     const std::int64_t length = balanceFile.length();

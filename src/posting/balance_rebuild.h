@@ -4,6 +4,7 @@
 // per posting. The accounts stay as the file holds them (numbers, names, order, hand-entered opening
 // balances); their slots are cleared first as reposting clears them. The caller writes the result once.
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -21,7 +22,12 @@ enum class ReorgProblem {
     MissingAccount,     // debit or credit account not in the balance file (after broken accounts are gone)
     VatAccountMissing,  // the standard VAT account its posting type needs is missing
     SlotOverflow,       // a month slot would no longer fit its twelve characters
+    BadAmount,          // the amount or the VAT rate of the record is no number
 };
+
+// Whether a number field of a journal record reads as a number: blanks, an optional '-', digits, and
+// a '.' with digits; blanks behind. A blank field is no amount (a blank rate reads as 0 and is allowed).
+bool storedNumberValid(std::string_view field, bool blankAllowed);
 
 struct RebuildProblem {
     long booking = 0;
@@ -38,6 +44,32 @@ struct RebuiltBalances {
     std::vector<RebuildProblem> problems;
     long bookings = 0;
     bool ok() const { return !readFailed && !accountsNeedRepair && problems.empty(); }
+};
+
+// Reposting booking by booking, for a caller that decides about each booking on the way (the
+// reorganisation): a booking with a problem is not posted, the others are.
+class InMemoryReposting {
+public:
+    InMemoryReposting(std::vector<ledger::AccountRecord> records, ledger::CSIndex& index,
+                      const circles::CircleSettings& settings);
+    ~InMemoryReposting();
+    InMemoryReposting(const InMemoryReposting&) = delete;
+    InMemoryReposting& operator=(const InMemoryReposting&) = delete;
+
+    // False when an account is damaged or its number appears twice.
+    bool prepare();
+    // An account appended to the balance file during the run.
+    void addAccount(const ledger::AccountRecord& record);
+    // Whether the account text finds an account.
+    bool finds(std::string_view accountText);
+    // Posts the booking, or tells why it cannot be (nothing posted then).
+    bool post(long n, const ledger::ParsedBooking& b, RebuildProblem& problem);
+    // The records with their slots as reposting leaves them.
+    std::vector<ledger::AccountRecord> records();
+
+private:
+    struct State;
+    std::unique_ptr<State> state_;
 };
 
 // The balance file's records as they stand. False on a read error or a length of no whole records.

@@ -18,6 +18,8 @@ constexpr long kScanBlock = 16384;
 
 bool cutTo(platform::File& file, std::int64_t length) { return file.truncate(length) && file.flush(); }
 
+}  // namespace
+
 bool replaceBalanceFile(Books& books, const std::string& image) {
     platform::File& current = books.balanceFile;
     const std::string path = current.path();
@@ -37,8 +39,6 @@ bool replaceBalanceFile(Books& books, const std::string& image) {
     current = std::move(fresh);
     return true;
 }
-
-}  // namespace
 
 bool rebuildBalanceFile(Books& books) {
     std::vector<ledger::AccountRecord> records;

@@ -25,6 +25,9 @@ RecoveryOutcome recoverUnfinished(Books& books, const ledger::OperationRecord& r
 // failed; the balance file is then as it was.
 bool rebuildBalanceFile(Books& books);
 
+// Replaces the balance file whole with these bytes (written beside it, synced, renamed into place).
+bool replaceBalanceFile(Books& books, const std::string& image);
+
 // Sets the automatic document number past every number the journal has taken in order: as long as a
 // booking carries the next number, the counter moves on, as it would have when that booking was written.
 bool restoreDocumentCounter(Books& books);

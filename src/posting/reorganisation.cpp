@@ -1,6 +1,7 @@
 #include "posting/reorganisation.h"
 
 #include "posting/books_operation.h"
+#include "posting/recovery.h"
 #include "posting/split_posting.h"
 
 #include <array>
@@ -17,6 +18,7 @@
 #include "reports/account_classes.h"
 #include "resources/format.h"
 #include "resources/texts_common.h"
+#include "resources/texts_ledger_accounts.h"
 #include "resources/texts_reorganisation.h"
 #include "resources/texts_safety.h"
 
@@ -146,6 +148,8 @@ public:
 
 private:
     void planAccounts();
+    void planVatAccounts();
+    bool recreateVatAccounts();
     void planBookings();
     void planBooking(long n, ledger::ParsedBooking b);
     bool plannedAccountOf(std::string_view text, int& number);
@@ -154,10 +158,10 @@ private:
     void repost();
     enum class Fate { Post, Drop, Leave };
     Fate settleDate(long n, ledger::ParsedBooking& b, bool& changed);
-    Fate settleAccount(long n, ledger::ParsedBooking& b, bool debitSide, bool& changed);
+    Fate settleAccount(long n, ledger::ParsedBooking& b, bool debitSide, bool& changed,
+                       InMemoryReposting& posting);
+    Fate settle(long n, long shown, ledger::ParsedBooking& b, InMemoryReposting& posting);
     Fate cannotPost(long n, const ledger::ParsedBooking& b, ReorgProblem reason, std::string subject);
-    bool vatCursorsReady(int postingType, int& missing);
-    SplitCursors cursors();
     void leave(long n, const ledger::ParsedBooking& b, ReorgProblem reason, std::string subject);
     void pending(long n, const ledger::ParsedBooking& b, ReorgProblem reason, std::string subject);
     int ask(ui::Question& q) { return decisions_.ask(q); }
@@ -206,6 +210,33 @@ void Reorganisation::planAccounts() {
     }
 }
 
+// The standard VAT accounts are never missing: reorganisation creates them anew, empty, when the balance
+// file lost them (a damaged record is removed like any other).
+void Reorganisation::planVatAccounts() {
+    for (int number : {standardInputVatAccount(chart_), standardOutputVatAccount(chart_)}) {
+        if (planned_.count(number) != 0) continue;
+        PlannedAccount account;
+        account.kind = reports::code(reports::AccountKindOf(number, chart_));
+        planned_.emplace(number, account);
+    }
+}
+
+bool Reorganisation::recreateVatAccounts() {
+    ledger::CSalden& cursor = doc_.reportCursor();
+    bool created = false;
+    const struct {
+        int number;
+        std::string_view name;
+    } accounts[] = {{standardInputVatAccount(chart_), text::kSaldenInputVatName},
+                    {standardOutputVatAccount(chart_), text::kSaldenOutputVatName}};
+    for (const auto& account : accounts) {
+        if (findByNumber(cursor, account.number)) continue;
+        if (cursor.createAccount(format("%5i", account.number), account.name, 0.0) != 1) return false;
+        created = true;
+    }
+    return !created || doc_.accountIndex().rebuild() == 1;
+}
+
 bool Reorganisation::plannedAccountOf(std::string_view text, int& number) {
     number = typedAccountNumber(text);
     if (number == 0) {
@@ -237,6 +268,10 @@ void Reorganisation::planBooking(long n, ledger::ParsedBooking b) {
     }
     if (!plannedAccountOf(b.credit, credit)) {
         pending(n, b, ReorgProblem::MissingAccount, b.credit);
+        usable = false;
+    }
+    if (usable && (!storedNumberValid(b.amount, false) || !storedNumberValid(b.rate, true))) {
+        pending(n, b, ReorgProblem::BadAmount, storedNumberValid(b.amount, false) ? b.rate : b.amount);
         usable = false;
     }
     if (!usable) return;
@@ -393,7 +428,8 @@ Reorganisation::Fate Reorganisation::settleDate(long n, ledger::ParsedBooking& b
     }
 }
 
-Reorganisation::Fate Reorganisation::settleAccount(long n, ledger::ParsedBooking& b, bool debitSide, bool& changed) {
+Reorganisation::Fate Reorganisation::settleAccount(long n, ledger::ParsedBooking& b, bool debitSide, bool& changed,
+                                                   InMemoryReposting& posting) {
     ledger::CSalden& cursor = debitSide ? doc_.debitCursor() : doc_.creditCursor();
     const std::string account = debitSide ? b.debit : b.credit;
     if (findByText(cursor, account)) return Fate::Post;
@@ -449,6 +485,7 @@ Reorganisation::Fate Reorganisation::settleAccount(long n, ledger::ParsedBooking
                 leave(n, b, ReorgProblem::MissingAccount, account);
                 return Fate::Leave;
             }
+            posting.addAccount(cursor.record());
             doc_.accountIndex().rebuild();
             side = numberTextOf(number);
         } else {
@@ -464,7 +501,8 @@ Reorganisation::Fate Reorganisation::cannotPost(long n, const ledger::ParsedBook
                                                 std::string subject) {
     const std::string why = reason == ReorgProblem::VatAccountMissing
                                 ? format(text::kReorgVatAccountMissing, typedAccountNumber(subject))
-                                : std::string(text::kReorgSlotOverflow);
+                            : reason == ReorgProblem::BadAmount ? format(text::kReorgBadAmount, subject.c_str())
+                                                                : std::string(text::kReorgSlotOverflow);
     ui::Question q = bookingQuestion(kAskCannotPost, why + "\n" + ledger::displayLine(b), n, b,
                                      {std::string(text::kReorgAnswerDrop)});
     if (ask(q) == ui::kNoOneToAsk) {
@@ -474,89 +512,95 @@ Reorganisation::Fate Reorganisation::cannotPost(long n, const ledger::ParsedBook
     return Fate::Drop;
 }
 
-bool Reorganisation::vatCursorsReady(int postingType, int& missing) {
-    const bool input = findByNumber(doc_.inputVatCursor(), standardInputVatAccount(chart_));
-    const bool output = findByNumber(doc_.outputVatCursor(), standardOutputVatAccount(chart_));
-    const VatAccount needed = splitOf(postingType, 0.0, 0.0).vatAccount;
-    missing = 0;
-    if (needed == VatAccount::Input && !input) missing = standardInputVatAccount(chart_);
-    if (needed == VatAccount::Output && !output) missing = standardOutputVatAccount(chart_);
-    return missing == 0;
-}
-
-SplitCursors Reorganisation::cursors() {
-    return SplitCursors{doc_.debitCursor(), doc_.creditCursor(), doc_.inputVatCursor(), doc_.outputVatCursor()};
+// One booking of the reposting: its date and accounts settled (asking where they do not hold), written
+// back when a decision changed it, then posted in memory. shown is its number as the person sees it,
+// with the bookings dropped before it gone.
+Reorganisation::Fate Reorganisation::settle(long n, long shown, ledger::ParsedBooking& b, InMemoryReposting& posting) {
+    ledger::Journal& journal = doc_.journal();
+    bool changed = false;
+    Fate fate = settleDate(shown, b, changed);
+    if (fate == Fate::Post && !posting.finds(b.debit)) fate = settleAccount(shown, b, true, changed, posting);
+    if (fate == Fate::Post && !posting.finds(b.credit)) fate = settleAccount(shown, b, false, changed, posting);
+    if (fate != Fate::Post) return fate;
+    if (changed) {
+        findByText(doc_.debitCursor(), b.debit);
+        findByText(doc_.creditCursor(), b.credit);
+        const int postingType = postingTypeOf(doc_.debitCursor().accountKind(), doc_.creditCursor().accountKind());
+        ledger::BookingTexts texts = ledger::textsOf(b);
+        if (postingType == kPostingPlain) texts.rate = " 0.00";
+        texts.debit.assign(doc_.debitCursor().numberText());
+        texts.credit.assign(doc_.creditCursor().numberText());
+        if (!journal.writeBooking(n - 1, texts)) {
+            writeFailed_ = true;
+            return Fate::Leave;
+        }
+        ++result_.bookingsChanged;
+        if (journal.readBooking(n)) b = journal.current();  // the VAT as every later reading derives it
+    }
+    RebuildProblem problem;
+    if (posting.post(shown, b, problem)) return Fate::Post;
+    if (problem.reason == ReorgProblem::BadDate || problem.reason == ReorgProblem::MissingAccount) {
+        leave(shown, b, problem.reason, problem.subject);
+        return Fate::Leave;
+    }
+    return cannotPost(shown, b, problem.reason, problem.subject);
 }
 
 void Reorganisation::repost() {
     ledger::Journal& journal = doc_.journal();
+    const long count = journal.count();
     progress_.start(text::kReorgRepostCaption, "", text::kReorgRepostLine, text::kReorgBookingsLabel,
-                    static_cast<int>(journal.count() / 100 + 1), ui::kBarStayFull);
+                    static_cast<int>(count / 100 + 1), ui::kBarStayFull);
+    std::vector<ledger::AccountRecord> records;
+    if (!readAccountRecords(doc_.balanceFile(), records)) {
+        writeFailed_ = true;
+        progress_.end();
+        return;
+    }
+    // Every slot is built in memory in one pass over the journal and the balance file written once.
+    InMemoryReposting posting(std::move(records), doc_.accountIndex(), doc_.settings());
+    if (!posting.prepare()) {
+        writeFailed_ = true;
+        progress_.end();
+        return;
+    }
     const bool changing = journal.changeMode();
     journal.setChangeMode(true);
+    std::vector<long> dropped;
+    constexpr long kBlock = 16384;
+    std::vector<char> block(static_cast<std::size_t>(kBlock) * ledger::kJournalRecordSize);
     long handled = 0;
-    for (long n = 1; n <= journal.count();) {
-        if (!journal.readBooking(n)) break;
-        ledger::ParsedBooking b = journal.current();
-        bool changed = false;
-        ReorgProblem problem = ReorgProblem::BadDate;  // what a drop that fails leaves the booking with
-        Fate fate = settleDate(n, b, changed);
-        if (fate == Fate::Post) {
-            problem = ReorgProblem::MissingAccount;
-            fate = settleAccount(n, b, true, changed);
+    for (long first = 0; first < count && !writeFailed_; first += kBlock) {
+        const long wanted = std::min(kBlock, count - first);
+        if (journal.readRecords(first, wanted, block.data()) != wanted) {
+            writeFailed_ = true;
+            break;
         }
-        if (fate == Fate::Post) fate = settleAccount(n, b, false, changed);
-        int postingType = kPostingPlain;
-        if (fate == Fate::Post) {
-            // The credit lookup may have moved the debit cursor's record; both are read afresh.
-            findByText(doc_.debitCursor(), b.debit);
-            findByText(doc_.creditCursor(), b.credit);
-            postingType = postingTypeOf(doc_.debitCursor().accountKind(), doc_.creditCursor().accountKind());
-            int missing = 0;
-            if (!vatCursorsReady(postingType, missing)) {
-                problem = ReorgProblem::VatAccountMissing;
-                fate = cannotPost(n, b, ReorgProblem::VatAccountMissing, format("%i", missing));
+        for (long r = 0; r < wanted; ++r) {
+            const long n = first + r + 1;
+            const long shown = n - static_cast<long>(dropped.size());
+            ledger::ParsedBooking b =
+                ledger::parseJournalRecord(block.data() + r * ledger::kJournalRecordSize, chart_);
+            if (settle(n, shown, b, posting) == Fate::Drop) dropped.push_back(n);
+            if (++handled % 100 == 0) {
+                progress_.step(1);
+                progress_.poll();
             }
-        }
-        if (fate == Fate::Post && changed) {
-            ledger::BookingTexts texts = ledger::textsOf(b);
-            if (postingType == kPostingPlain) texts.rate = " 0.00";
-            texts.debit.assign(doc_.debitCursor().numberText());
-            texts.credit.assign(doc_.creditCursor().numberText());
-            if (journal.writeBooking(n - 1, texts)) {
-                ++result_.bookingsChanged;
-                if (journal.readBooking(n)) b = journal.current();  // the VAT as every later reading derives it
-            } else {
-                writeFailed_ = true;
-            }
-        }
-        if (fate == Fate::Post) {
-            // The opening-balance rule of posting, so that reposting gives back what posting wrote.
-            const bool opening = b.month == doc_.settings().firstMonth &&
-                                 (doc_.debitCursor().accountKind() == 11 || doc_.creditCursor().accountKind() == 11);
-            const PostingSplit split = splitOf(postingType, b.amountValue, b.vatValue);
-            SplitCursors posted = cursors();
-            if (splitFits(posted, b.month, split, opening)) {
-                if (!applySplit(posted, b.month, split, opening)) writeFailed_ = true;
-            } else {
-                problem = ReorgProblem::SlotOverflow;
-                fate = cannotPost(n, b, ReorgProblem::SlotOverflow, b.amount);
-            }
-        }
-        if (fate == Fate::Drop) {
-            if (journal.removeBookings(n + 1, n)) {
-                ++result_.bookingsDropped;
-                continue;  // the next booking has moved up to number n
-            }
-            leave(n, b, problem, b.date);
-        }
-        ++n;
-        if (++handled % 100 == 0) {
-            progress_.step(1);
-            progress_.poll();
         }
     }
     journal.setChangeMode(changing);
+    // The dropped bookings leave the journal in one rewrite.
+    if (!writeFailed_ && !dropped.empty()) {
+        if (journal.removeBookingSet(dropped)) {
+            result_.bookingsDropped += static_cast<long>(dropped.size());
+        } else {
+            writeFailed_ = true;
+        }
+    }
+    if (!writeFailed_) {
+        posting::Books books = doc_.books();
+        if (!replaceBalanceFile(books, balanceFileImage(posting.records()))) writeFailed_ = true;
+    }
     progress_.end();
 }
 
@@ -575,6 +619,7 @@ ReorganisationResult Reorganisation::run() {
     }
 
     planAccounts();
+    planVatAccounts();
     planBookings();
     if (!result_.pending.empty()) {
         ui::Question q{kAskNeedsDecisions, std::string(text::kReorgConfirmCaption),
@@ -599,6 +644,7 @@ ReorganisationResult Reorganisation::run() {
         return result_;
     }
     cleanAccounts();
+    if (!recreateVatAccounts()) writeFailed_ = true;
     repairDates();
     repost();
     const bool indexed = doc_.journalIndex().rebuild() == 1 && doc_.accountIndex().rebuild() == 1;

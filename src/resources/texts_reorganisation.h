@@ -80,6 +80,10 @@ inline constexpr std::string_view kReorgNeedsDecisions =
     cp<"%i Buchungssätze können nicht ohne Rückfrage neu verbucht werden.\n"
        "Möchten Sie die Neuverbuchung / Reorganisation mit Rückfragen durchführen?">();
 inline constexpr std::string_view kReorgVatAccountMissing = cp<"Das Mehrwertsteuerkonto %i ist nicht angelegt.">();
+// Name of an account the command line creates for bookings that name it (25 characters at most).
+inline constexpr std::string_view kReorgCreatedAccountName = cp<"Angelegt (Reorganisation)">();
+inline constexpr std::string_view kReorgBadAmount =
+    cp<"Betrag oder Mehrwertsteuersatz des Buchungssatzes ist keine Zahl: '%s'.">();
 inline constexpr std::string_view kReorgSlotOverflow =
     cp<"Ein Monatssaldo würde bei diesem Buchungssatz zu gross.">();
 

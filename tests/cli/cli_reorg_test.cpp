@@ -71,5 +71,63 @@ TEST_F(CliReorg, ABookingToAnUnknownAccountStopsTheRunUnlessDropped) {
     EXPECT_EQ(file("sal"), sal);
 }
 
+TEST_F(CliReorg, ADamagedStandardVatAccountComesBackAndItsBookingsArePostedAgain) {
+    createBooks();
+    const std::string sal = file("sal"), jou = file("jou");
+    // One byte of the output VAT account 1770 (record 1) damaged: the record is removed as broken, then
+    // created anew at the end and the VAT postings find it there.
+    std::string damaged = sal;
+    damaged[202 + 199] = '#';
+    put("sal", damaged);
+    auto r = cli({"reorg", "-k", "1", "--yes"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(file("jou"), jou);
+    const std::string now = file("sal");
+    ASSERT_EQ(now.size(), sal.size());
+    // Same accounts; 1770 moved to the end with the same slots.
+    EXPECT_EQ(now.substr(0, 202), sal.substr(0, 202));
+    EXPECT_EQ(now.substr(202, now.size() - 404), sal.substr(404));
+    EXPECT_EQ(now.substr(now.size() - 202), sal.substr(202, 202));
+}
+
+TEST_F(CliReorg, MissingAccountsAreCreatedWithCreateMissing) {
+    createBooks();
+    const std::string jou = file("jou");
+    std::string extra = jou.substr(64, 64);
+    extra.replace(11, 5, " 4711");
+    put("jou", jou + extra);
+
+    auto stopped = cli({"reorg", "-k", "1", "--yes"});
+    EXPECT_EQ(stopped.exitCode, 1);
+    auto r = cli({"reorg", "-k", "1", "--yes", "--create-missing"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    // No booking dropped; the one rewritten for its new account keeps no rate where the accounts allow none.
+    std::string rewritten = extra;
+    rewritten.replace(57, 5, " 0.00");
+    EXPECT_EQ(file("jou"), jou + rewritten);
+    const std::string sal = file("sal");
+    const std::string created = sal.substr(sal.size() - 202);
+    EXPECT_EQ(created.substr(0, 31), " 4711Angelegt (Reorganisation)1");
+    auto list = cli({"account", "list", "-k", "1"});
+    EXPECT_NE(list.out.find(" 4711 Angelegt (Reorganisation) 1       119.00"), std::string::npos) << list.out;
+}
+
+TEST_F(CliReorg, AnAmountThatIsNoNumberIsNeverPostedAsZero) {
+    createBooks();
+    const std::string sal = file("sal"), jou = file("jou");
+    std::string bad = jou;
+    bad.replace(64 + 46, 11, "        abc");
+    put("jou", bad);
+    auto r = cli({"reorg", "-k", "1", "--yes"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("2 amount or rate is no number '        abc'"), std::string::npos) << r.err;
+    EXPECT_EQ(file("jou"), bad);
+    EXPECT_EQ(file("sal"), sal);
+
+    r = cli({"reorg", "-k", "1", "--yes", "--drop-bad"});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(file("jou"), jou.substr(0, 64) + jou.substr(128));
+}
+
 }  // namespace
 }  // namespace tellmark::testing
