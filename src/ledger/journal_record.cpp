@@ -82,6 +82,33 @@ double derivedVat(double amount, double rate, long debit, long credit, int chart
     return std::isfinite(vat) ? vat : 0.0;
 }
 
+std::string centsText(double value, int width) {
+    // A value that is a whole number of cents prints as its digits: no printf needed, the same text.
+    const double scaled = value * 100.0;
+    if (std::isfinite(value) && std::fabs(scaled) < 1e15) {
+        const double whole = std::nearbyint(scaled);
+        if (whole == scaled || std::fabs(whole / 100.0 - value) == 0.0) {
+            long long cents = static_cast<long long>(whole);
+            const bool negative = std::signbit(value);
+            if (cents < 0) cents = -cents;
+            char digits[32];
+            int n = 0;
+            long long rest = cents;
+            do {
+                digits[n++] = static_cast<char>('0' + rest % 10);
+                rest /= 10;
+                if (n == 2) digits[n++] = '.';
+            } while (rest > 0 || n < 4);
+            if (negative) digits[n++] = '-';
+            std::string text;
+            if (n < width) text.assign(static_cast<std::size_t>(width - n), ' ');
+            for (int i = n - 1; i >= 0; --i) text.push_back(digits[i]);
+            return text;
+        }
+    }
+    return format(width == 11 ? "%11.2f" : "%12.2f", value);
+}
+
 ParsedBooking parseJournalRecord(const char* record, int chart) {
     ParsedBooking b{};
     takeField(b.date, record, kDateOffset);
@@ -105,7 +132,7 @@ ParsedBooking parseJournalRecord(const char* record, int chart) {
     b.vatValue = derivedVat(b.amountValue, b.rateValue, b.debitNumber, b.creditNumber, chart);
 
     // An amount too large for the field would not fit "%11.2f"; the text keeps its first 11 characters.
-    std::string vat = format("%11.2f", b.vatValue);
+    std::string vat = centsText(b.vatValue, 11);
     std::size_t n = std::min(vat.size(), kAmountWidth);
     std::memcpy(b.vatAmount, vat.data(), n);
     b.vatAmount[n] = '\0';

@@ -78,6 +78,9 @@ JournalRecord makeJournalRecord(const BookingTexts& texts);
 // chart is the booking circle's chart of accounts (3 or 4); it decides the EU pair.
 ParsedBooking parseJournalRecord(const char* record, int chart);
 
+// "%11.2f" (width 11) or "%12.2f" (width 12) of the value, fast where it is a whole number of cents.
+std::string centsText(double value, int width);
+
 // The texts of a parsed booking, for writing it back.
 BookingTexts textsOf(const ParsedBooking& booking);
 

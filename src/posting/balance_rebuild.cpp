@@ -37,7 +37,11 @@ double storedSum(double value, double amount) {
     return ledger::parseDecimalText(ledger::amountText12(sum));
 }
 
-bool fitsSlot(double value) { return ledger::amountText12(config::roundToCents(value)).size() == ledger::kAccountSlotWidth; }
+bool fitsSlot(double value) {
+    // Far inside twelve characters: no need to print it.
+    if (std::fabs(value) < 99999999.0) return true;
+    return ledger::amountText12(config::roundToCents(value)).size() == ledger::kAccountSlotWidth;
+}
 
 int slotOf(int calendarMonth, const circles::CircleSettings& settings) {
     if (calendarMonth < 0 || calendarMonth > 13) return -1;

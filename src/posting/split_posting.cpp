@@ -1,5 +1,6 @@
 #include "posting/split_posting.h"
 
+#include <cmath>
 #include <initializer_list>
 #include <vector>
 
@@ -23,6 +24,8 @@ void takeFresh(ledger::CSalden& cursor, std::initializer_list<const ledger::CSal
 }  // namespace
 
 bool slotFits(double value) {
+    // Far inside twelve characters: no need to print it.
+    if (std::fabs(value) < 99999999.0) return true;
     return ledger::amountText12(config::roundToCents(value)).size() == ledger::kAccountSlotWidth;
 }
 
