@@ -4,6 +4,7 @@
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/journal_listing.h"
 #include "cli/open_circle.h"
 #include "entry/typed_booking.h"
 #include "ledger/journal_record.h"
@@ -145,8 +146,9 @@ int runJournal(Context& ctx, const Words& words) {
     long to = args.intValue("--to").value_or(static_cast<int>(count));
     if (from < 1) from = 1;
     if (to > count) to = count;
-    for (long n = from; n <= to; ++n) printBooking(circle.doc, n);
-    return 0;
+    if (listJournal(circle.doc.journal(), from, to, stdout)) return 0;
+    std::fputs("tellmark-cli: the journal could not be read or its listing not written\n", stderr);
+    return 1;
 }
 
 }  // namespace tellmark::cli
