@@ -1,4 +1,4 @@
-// A realistic booking year (444 accounts, sales, payments, purchases and expenses at 19/7/0 %) at a
+// A realistic booking year (445 accounts, sales, payments, purchases and expenses at 19/7/0 %) at a
 // million bookings, and at 100,000 for quick runs (--benchmark_filter=/100000/). Targets at a million:
 //   - opening the circle, both indexes present:                          under 0.3 s
 //   - opening the circle, both index files deleted and rebuilt:          under 0.3 s
