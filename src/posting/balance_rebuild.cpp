@@ -50,22 +50,6 @@ int slotOf(int calendarMonth, const circles::CircleSettings& settings) {
     return slot >= 0 && slot <= 13 ? slot : -1;
 }
 
-// The account number a stored account text stands for when it is a number ("4711", "84" -> 8400), as
-// the cursors look numbers up; 0 for a name.
-int typedNumber(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    if (text.empty() || text[0] < '0' || text[0] > '9' || ledger::parseLeadingInt(text) <= 0) return 0;
-    std::string number(text);
-    if (number.size() <= 4) {
-        std::string laid = " 0000";
-        laid.replace(1, number.size(), number);
-        number = laid;
-    }
-    const double value = ledger::parseDecimalText(number);
-    return value > 0.0 && value <= 2147483647.0 ? static_cast<int>(value) : 0;
-}
-
 class Reposting {
 public:
     Reposting(std::vector<ledger::AccountRecord> records, ledger::CSIndex& index,
@@ -115,7 +99,7 @@ bool Reposting::prepareAccounts() {
 }
 
 int Reposting::accountOf(std::string_view text) {
-    const int number = typedNumber(text);
+    const int number = storedAccountNumber(text);
     if (number > 0) return number <= kHighestAccount ? byNumber_[number] : -1;
     std::string_view typed = text;
     while (!typed.empty() && typed.front() == ' ') typed.remove_prefix(1);
@@ -198,6 +182,22 @@ RebuiltBalances Reposting::finish() {
 }
 
 }  // namespace
+
+// The account number a stored account text stands for when it is a number ("4711", "84" -> 8400), as
+// the cursors look numbers up; 0 for a name.
+int storedAccountNumber(std::string_view text) {
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    if (text.empty() || text[0] < '0' || text[0] > '9' || ledger::parseLeadingInt(text) <= 0) return 0;
+    std::string number(text);
+    if (number.size() <= 4) {
+        std::string laid = " 0000";
+        laid.replace(1, number.size(), number);
+        number = laid;
+    }
+    const double value = ledger::parseDecimalText(number);
+    return value > 0.0 && value <= 2147483647.0 ? static_cast<int>(value) : 0;
+}
 
 bool storedNumberValid(std::string_view field, bool blankAllowed) {
     std::size_t i = 0;

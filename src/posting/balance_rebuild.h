@@ -25,6 +25,10 @@ enum class ReorgProblem {
     BadAmount,          // the amount or the VAT rate of the record is no number
 };
 
+// The account number a stored account text stands for when it is a number ("4711", "84" -> 8400), as
+// the cursors look numbers up; 0 for a name.
+int storedAccountNumber(std::string_view text);
+
 // Whether a number field of a journal record reads as a number: blanks, an optional '-', digits, and
 // a '.' with digits; blanks behind. A blank field is no amount (a blank rate reads as 0 and is allowed).
 bool storedNumberValid(std::string_view field, bool blankAllowed);

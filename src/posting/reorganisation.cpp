@@ -98,21 +98,6 @@ struct PlannedAccount {
     Slots slots{};
 };
 
-// The account number a stored account text stands for when it is a number ("4711", "84" -> 8400), as
-// the cursors look numbers up; 0 for a name.
-int typedAccountNumber(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    if (text.empty() || text[0] < '0' || text[0] > '9' || ledger::parseLeadingInt(text) <= 0) return 0;
-    std::string number(text);
-    if (number.size() <= 4) {
-        std::string laid = " 0000";
-        laid.replace(1, number.size(), number);
-        number = laid;
-    }
-    return static_cast<int>(ledger::parseDecimalText(number));
-}
-
 bool findByText(ledger::CSalden& cursor, std::string_view text) {
     std::string balance, name, number;
     return cursor.findByText(text, balance, name, number) == 1;
@@ -238,7 +223,7 @@ bool Reorganisation::recreateVatAccounts() {
 }
 
 bool Reorganisation::plannedAccountOf(std::string_view text, int& number) {
-    number = typedAccountNumber(text);
+    number = storedAccountNumber(text);
     if (number == 0) {
         // A name: looked up as the cursors will; the account must survive the clean-up.
         ledger::CSalden& cursor = doc_.reportCursor();
@@ -434,7 +419,7 @@ Reorganisation::Fate Reorganisation::settleAccount(long n, ledger::ParsedBooking
     const std::string account = debitSide ? b.debit : b.credit;
     if (findByText(cursor, account)) return Fate::Post;
 
-    const int number = typedAccountNumber(account);
+    const int number = storedAccountNumber(account);
     const bool creatable = number > 0 && reports::code(reports::AccountKindOf(number, chart_)) != 1;
     for (;;) {
         ui::Question q = bookingQuestion(
@@ -464,7 +449,7 @@ Reorganisation::Fate Reorganisation::settleAccount(long n, ledger::ParsedBooking
                 }
                 if (!findByText(cursor, entry.fields[0]) || cursor.accountKind() == 1) continue;
                 const std::string found(cursor.numberText());
-                if (typedAccountNumber(found) == typedAccountNumber(other)) continue;
+                if (storedAccountNumber(found) == storedAccountNumber(other)) continue;
                 side = found;
                 break;
             }
@@ -500,7 +485,7 @@ Reorganisation::Fate Reorganisation::settleAccount(long n, ledger::ParsedBooking
 Reorganisation::Fate Reorganisation::cannotPost(long n, const ledger::ParsedBooking& b, ReorgProblem reason,
                                                 std::string subject) {
     const std::string why = reason == ReorgProblem::VatAccountMissing
-                                ? format(text::kReorgVatAccountMissing, typedAccountNumber(subject))
+                                ? format(text::kReorgVatAccountMissing, storedAccountNumber(subject))
                             : reason == ReorgProblem::BadAmount ? format(text::kReorgBadAmount, subject.c_str())
                                                                 : std::string(text::kReorgSlotOverflow);
     ui::Question q = bookingQuestion(kAskCannotPost, why + "\n" + ledger::displayLine(b), n, b,
