@@ -7,6 +7,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev xvfb xauth
   xdotool x11-apps
+  libqt6svg6
 )
 
 missing=()
