@@ -336,6 +336,14 @@ int monthOfDateText(std::string_view text, int maximum) {
 
 int normaliseTypedDate(std::string& text, int year, bool& changed) {
     changed = false;
+    // "dd.mm" of a day that exists is already what the rest would make of it (it runs for every booking
+    // read back by reorganisation).
+    const auto digit = [&text](std::size_t i) { return text[i] >= '0' && text[i] <= '9'; };
+    if (text.size() == 5 && text[2] == '.' && digit(0) && digit(1) && digit(3) && digit(4)) {
+        int day = (text[0] - '0') * 10 + (text[1] - '0');
+        int month = (text[3] - '0') * 10 + (text[4] - '0');
+        if (clampDayMonthWithYear(day, month, false, year) == 0) return 1;
+    }
     std::string work = text;
     if (work.find('.') == std::string::npos) {
         static constexpr std::string_view kSeparators = ",;:-_#'+*~!\xA7$%&/()=?";

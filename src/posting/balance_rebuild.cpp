@@ -78,6 +78,16 @@ private:
     RebuiltBalances result_;
     std::vector<WorkAccount> work_;
     std::array<int, kHighestAccount + 1> byNumber_{};
+    // The numbers of the records the account index describes, in its order: a name finds a record there,
+    // and its number the account here.
+    std::vector<int> indexedNumbers_;
+    bool indexedElsewhere_ = false;
+
+public:
+    void setIndexedNumbers(std::vector<int> numbers) {
+        indexedNumbers_ = std::move(numbers);
+        indexedElsewhere_ = true;
+    }
 };
 
 bool Reposting::prepareAccounts() {
@@ -87,6 +97,7 @@ bool Reposting::prepareAccounts() {
         const int number = record.numberValue();
         if (!record.isSound() || number < 1 || number > kHighestAccount || byNumber_[number] >= 0) return false;
         byNumber_[number] = static_cast<int>(i);
+        if (!indexedElsewhere_) indexedNumbers_.push_back(number);
         WorkAccount& account = work_[i];
         account.kind = reports::code(reports::AccountKindOf(number, settings_.chart));
         // Reposting starts afresh: an opening balance that came from carry-forward postings goes, one
@@ -107,7 +118,9 @@ int Reposting::accountOf(std::string_view text) {
     if (typed.empty()) return -1;
     int record = -1;
     if (index_.findByName(typed, record) != ledger::kIndexFound) return -1;
-    return record >= 0 && static_cast<std::size_t>(record) < work_.size() ? record : -1;
+    if (record < 0 || static_cast<std::size_t>(record) >= indexedNumbers_.size()) return -1;
+    const int found = indexedNumbers_[static_cast<std::size_t>(record)];
+    return found >= 1 && found <= kHighestAccount ? byNumber_[found] : -1;
 }
 
 void Reposting::addAccount(const ledger::AccountRecord& record) {
@@ -121,6 +134,8 @@ void Reposting::addAccount(const ledger::AccountRecord& record) {
     work_.push_back(account);
     if (number >= 1 && number <= kHighestAccount && byNumber_[number] < 0)
         byNumber_[number] = static_cast<int>(work_.size() - 1);
+    // The caller appends the record to the file and rebuilds the index over it.
+    if (!indexedElsewhere_) indexedNumbers_.push_back(number);
 }
 
 bool Reposting::post(long n, const ledger::ParsedBooking& b) {
@@ -228,6 +243,10 @@ InMemoryReposting::InMemoryReposting(std::vector<ledger::AccountRecord> records,
 InMemoryReposting::~InMemoryReposting() = default;
 
 bool InMemoryReposting::prepare() { return state_->reposting.prepareAccounts(); }
+
+void InMemoryReposting::setIndexedNumbers(std::vector<int> numbers) {
+    state_->reposting.setIndexedNumbers(std::move(numbers));
+}
 
 void InMemoryReposting::addAccount(const ledger::AccountRecord& record) { state_->reposting.addAccount(record); }
 

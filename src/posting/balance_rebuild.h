@@ -62,6 +62,10 @@ public:
 
     // False when an account is damaged or its number appears twice.
     bool prepare();
+    // For records other than those the account index describes (the balance file before its clean-up):
+    // the account numbers of the indexed records in their order, so that a name still finds its account.
+    // Called before prepare().
+    void setIndexedNumbers(std::vector<int> numbers);
     // An account appended to the balance file during the run.
     void addAccount(const ledger::AccountRecord& record);
     // Whether the account text finds an account.

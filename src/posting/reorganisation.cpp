@@ -4,8 +4,9 @@
 #include "posting/recovery.h"
 #include "posting/split_posting.h"
 
+#include <algorithm>
 #include <array>
-#include <unordered_map>
+#include <memory>
 #include <unordered_set>
 #include <vector>
 
@@ -27,8 +28,6 @@ namespace tellmark::posting {
 namespace {
 
 constexpr long kBlockRecords = 100;
-
-using Slots = std::array<double, ledger::kAccountSlotCount>;
 
 bool endsInCrLf(const char* record, std::size_t size) { return record[size - 2] == '\r' && record[size - 1] == '\n'; }
 
@@ -92,12 +91,6 @@ bool dateHolds(const ledger::ParsedBooking& b, int year) {
 
 std::string numberTextOf(int number) { return number <= 9999 ? format(" %04i", number) : format("%05i", number); }
 
-// A kept account as the first pass sees it: its kind and the slots reposting will build.
-struct PlannedAccount {
-    int kind = 0;
-    Slots slots{};
-};
-
 bool findByText(ledger::CSalden& cursor, std::string_view text) {
     std::string balance, name, number;
     return cursor.findByText(text, balance, name, number) == 1;
@@ -108,21 +101,6 @@ bool findByNumber(ledger::CSalden& cursor, int number) {
     return cursor.findByNumber(number, balance, name, numberText) == 1;
 }
 
-// One change of a posting: which account, which slot, how much.
-struct SlotChange {
-    int account;
-    int slot;
-    double amount;
-};
-
-std::vector<SlotChange> changesOf(int debit, int credit, int vatAccount,
-                                  const PostingSplit& split, int slotOrOpening) {
-    std::vector<SlotChange> changes{{debit, slotOrOpening, split.debit}, {credit, slotOrOpening, split.credit}};
-    if (split.vatAccount != VatAccount::None) changes.push_back({vatAccount, slotOrOpening, split.vat});
-    return changes;
-}
-
-
 class Reorganisation {
 public:
     Reorganisation(circles::CVt36Doc& doc, ui::Decisions& decisions, ui::Progress& progress)
@@ -132,15 +110,23 @@ public:
     ReorganisationResult run();
 
 private:
-    void planAccounts();
-    void planVatAccounts();
-    bool recreateVatAccounts();
-    void planBookings();
+    struct VatAccountEntry {
+        int number;
+        std::string_view name;
+    };
+    std::array<VatAccountEntry, 2> vatAccounts() const {
+        return {{{standardInputVatAccount(chart_), text::kSaldenInputVatName},
+                 {standardOutputVatAccount(chart_), text::kSaldenOutputVatName}}};
+    }
+    ReorgOutcome plan();
     void planBooking(long n, ledger::ParsedBooking b);
-    bool plannedAccountOf(std::string_view text, int& number);
+    bool recreateVatAccounts();
     void cleanAccounts();
     void repairDates();
     void repost();
+    void takePlannedBalances();
+    void passStage(std::string_view caption, std::string_view line, std::string_view label, int range, int steps);
+    void stepThrough(int steps);
     enum class Fate { Post, Drop, Leave };
     Fate settleDate(long n, ledger::ParsedBooking& b, bool& changed);
     Fate settleAccount(long n, ledger::ParsedBooking& b, bool debitSide, bool& changed,
@@ -159,7 +145,14 @@ private:
     int year_;
     int chart_;
     ReorganisationResult result_;
-    std::unordered_map<int, PlannedAccount> planned_;
+    // The first pass's reposting, and whether its result is the final one.
+    std::unique_ptr<InMemoryReposting> planning_;
+    bool finalFromPlan_ = false;
+    struct DateRepair {
+        long booking;
+        ledger::BookingTexts texts;
+    };
+    std::vector<DateRepair> dateRepairs_;
     bool writeFailed_ = false;
 };
 
@@ -180,128 +173,79 @@ void Reorganisation::pending(long n, const ledger::ParsedBooking& b, ReorgProble
 
 // --- First pass: what reposting will meet, before anything is changed ---------------------------------
 
-void Reorganisation::planAccounts() {
-    ledger::CSalden& cursor = doc_.reportCursor();
-    const int count = cursor.count();
-    for (int i = 0; i < count; ++i) {
-        if (cursor.read(i) < 0 || !cursor.record().isSound()) continue;
-        const int number = cursor.numberValue();
-        if (planned_.count(number) != 0) continue;  // a duplicate goes; the first one stays
-        PlannedAccount account;
-        account.kind = cursor.accountKind();
-        // Reposting keeps an opening balance entered by hand, not one that came from carry-forward postings.
-        if (cursor.status() != ledger::kStatusCarriedForward) account.slots[0] = cursor.slotValue(0);
-        planned_.emplace(number, account);
+// The accounts as the clean-up will leave them: damaged records and later records of a number gone (the
+// first one stays), the standard VAT accounts there, which are never missing: reorganisation creates
+// them anew, empty, when the balance file lost them. Then every booking, its date repaired, is posted in
+// memory onto them exactly as reposting will post it; nothing is written.
+ReorgOutcome Reorganisation::plan() {
+    std::vector<ledger::AccountRecord> records;
+    if (!readAccountRecords(doc_.balanceFile(), records)) return ReorgOutcome::ReadFailed;
+    std::vector<int> indexedNumbers;
+    indexedNumbers.reserve(records.size());
+    std::vector<ledger::AccountRecord> kept;
+    kept.reserve(records.size() + 2);
+    std::unordered_set<int> seen;
+    for (const ledger::AccountRecord& record : records) {
+        const int number = record.numberValue();
+        indexedNumbers.push_back(number);
+        if (record.isSound() && seen.insert(number).second) kept.push_back(record);
     }
+    bool unchanged = kept.size() == records.size();
+    for (const auto& [number, name] : vatAccounts()) {
+        if (seen.count(number) != 0) continue;
+        ledger::AccountRecord created;
+        ledger::AccountRecord::makeNew(format("%5i", number), name, 0.0, created);
+        kept.push_back(created);
+        unchanged = false;
+    }
+    planning_ = std::make_unique<InMemoryReposting>(std::move(kept), doc_.accountIndex(), doc_.settings());
+    planning_->setIndexedNumbers(std::move(indexedNumbers));
+    // An account number no booking could ever reach: reposting cannot build that file.
+    if (!planning_->prepare()) return ReorgOutcome::ReadFailed;
+
+    ledger::Journal& journal = doc_.journal();
+    const long count = journal.count();
+    constexpr long kBlock = 16384;
+    std::vector<char> block(static_cast<std::size_t>(kBlock) * ledger::kJournalRecordSize);
+    for (long first = 0; first < count; first += kBlock) {
+        const long wanted = std::min(kBlock, count - first);
+        if (journal.readRecords(first, wanted, block.data()) != wanted) return ReorgOutcome::ReadFailed;
+        for (long r = 0; r < wanted; ++r)
+            planBooking(first + r + 1,
+                        ledger::parseJournalRecord(block.data() + r * ledger::kJournalRecordSize, chart_));
+    }
+    // Nothing to clean up and nothing to decide: what the plan built is the reposting's result.
+    finalFromPlan_ = unchanged && result_.pending.empty();
+    return ReorgOutcome::Done;
 }
 
-// The standard VAT accounts are never missing: reorganisation creates them anew, empty, when the balance
-// file lost them (a damaged record is removed like any other).
-void Reorganisation::planVatAccounts() {
-    for (int number : {standardInputVatAccount(chart_), standardOutputVatAccount(chart_)}) {
-        if (planned_.count(number) != 0) continue;
-        PlannedAccount account;
-        account.kind = reports::code(reports::AccountKindOf(number, chart_));
-        planned_.emplace(number, account);
+void Reorganisation::planBooking(long n, ledger::ParsedBooking b) {
+    const std::string repaired = repairedBookingDate(b.date, year_);
+    if (repaired != b.date) {
+        ledger::BookingTexts texts = ledger::textsOf(b);
+        texts.date = repaired;
+        b = ledger::parseJournalRecord(ledger::makeJournalRecord(texts).data(), chart_);
+        dateRepairs_.push_back({n, std::move(texts)});
     }
+    RebuildProblem problem;
+    if (planning_->post(n, b, problem)) return;
+    // Everything that stands in the way of the booking, not only the first thing found.
+    const std::size_t before = result_.pending.size();
+    if (!dateHolds(b, year_)) pending(n, b, ReorgProblem::BadDate, b.date);
+    if (!planning_->finds(b.debit)) pending(n, b, ReorgProblem::MissingAccount, b.debit);
+    if (!planning_->finds(b.credit)) pending(n, b, ReorgProblem::MissingAccount, b.credit);
+    if (result_.pending.size() == before) pending(n, b, problem.reason, problem.subject);
 }
 
 bool Reorganisation::recreateVatAccounts() {
     ledger::CSalden& cursor = doc_.reportCursor();
     bool created = false;
-    const struct {
-        int number;
-        std::string_view name;
-    } accounts[] = {{standardInputVatAccount(chart_), text::kSaldenInputVatName},
-                    {standardOutputVatAccount(chart_), text::kSaldenOutputVatName}};
-    for (const auto& account : accounts) {
-        if (findByNumber(cursor, account.number)) continue;
-        if (cursor.createAccount(format("%5i", account.number), account.name, 0.0) != 1) return false;
+    for (const auto& [number, name] : vatAccounts()) {
+        if (findByNumber(cursor, number)) continue;
+        if (cursor.createAccount(format("%5i", number), name, 0.0) != 1) return false;
         created = true;
     }
     return !created || doc_.accountIndex().rebuild() == 1;
-}
-
-bool Reorganisation::plannedAccountOf(std::string_view text, int& number) {
-    number = storedAccountNumber(text);
-    if (number == 0) {
-        // A name: looked up as the cursors will; the account must survive the clean-up.
-        ledger::CSalden& cursor = doc_.reportCursor();
-        if (!findByText(cursor, text)) return false;
-        number = cursor.numberValue();
-    }
-    return planned_.count(number) != 0;
-}
-
-void Reorganisation::planBooking(long n, ledger::ParsedBooking b) {
-    std::string date = b.date;
-    const std::string repaired = repairedBookingDate(date, year_);
-    if (repaired != date) {
-        ledger::BookingTexts texts = ledger::textsOf(b);
-        texts.date = repaired;
-        b = ledger::parseJournalRecord(ledger::makeJournalRecord(texts).data(), chart_);
-    }
-    bool usable = true;
-    if (!dateHolds(b, year_)) {
-        pending(n, b, ReorgProblem::BadDate, b.date);
-        usable = false;
-    }
-    int debit = 0, credit = 0;
-    if (!plannedAccountOf(b.debit, debit)) {
-        pending(n, b, ReorgProblem::MissingAccount, b.debit);
-        usable = false;
-    }
-    if (!plannedAccountOf(b.credit, credit)) {
-        pending(n, b, ReorgProblem::MissingAccount, b.credit);
-        usable = false;
-    }
-    if (usable && (!storedNumberValid(b.amount, false) || !storedNumberValid(b.rate, true))) {
-        pending(n, b, ReorgProblem::BadAmount, storedNumberValid(b.amount, false) ? b.rate : b.amount);
-        usable = false;
-    }
-    if (!usable) return;
-
-    PlannedAccount& d = planned_[debit];
-    PlannedAccount& c = planned_[credit];
-    const int postingType = postingTypeOf(d.kind, c.kind);
-    const PostingSplit split = splitOf(postingType, b.amountValue, b.vatValue);
-    int vatNumber = 0;
-    if (split.vatAccount == VatAccount::Input) vatNumber = standardInputVatAccount(chart_);
-    if (split.vatAccount == VatAccount::Output) vatNumber = standardOutputVatAccount(chart_);
-    if (vatNumber != 0 && planned_.count(vatNumber) == 0) {
-        pending(n, b, ReorgProblem::VatAccountMissing, format("%i", vatNumber));
-        return;
-    }
-    const bool opening = b.month == doc_.settings().firstMonth && (d.kind == 11 || c.kind == 11);
-    const int slot = opening ? 0 : doc_.reportCursor().slotOfMonth(b.month);
-    if (slot < 0) {
-        pending(n, b, ReorgProblem::BadDate, b.date);
-        return;
-    }
-    const std::vector<SlotChange> changes = changesOf(debit, credit, vatNumber, split, slot);
-    for (const SlotChange& change : changes) {
-        double value = planned_[change.account].slots[static_cast<std::size_t>(slot)];
-        for (const SlotChange& other : changes)
-            if (other.account == change.account) value += other.amount;
-        if (!slotFits(value)) {
-            pending(n, b, ReorgProblem::SlotOverflow, b.amount);
-            return;
-        }
-    }
-    // Each write formats the slot to cents, and the next posting reads it back from there.
-    for (const SlotChange& change : changes) {
-        double& value = planned_[change.account].slots[static_cast<std::size_t>(slot)];
-        value = config::roundToCents(value + change.amount);
-    }
-}
-
-void Reorganisation::planBookings() {
-    ledger::Journal& journal = doc_.journal();
-    const long count = journal.count();
-    for (long n = 1; n <= count; ++n) {
-        if (!journal.readBooking(n)) break;
-        planBooking(n, journal.current());
-    }
 }
 
 // --- Step 3: accounts ---------------------------------------------------------------------------------
@@ -349,24 +293,24 @@ void Reorganisation::repairDates() {
                     static_cast<int>(count / 100 + 1), ui::kBarStayFull);
     const bool changing = journal.changeMode();
     journal.setChangeMode(true);
-    for (long n = 1; n <= count; ++n) {
-        if (!journal.readBooking(n)) break;
-        const ledger::ParsedBooking& b = journal.current();
-        const std::string repaired = repairedBookingDate(b.date, year_);
-        if (repaired != b.date) {
-            ledger::BookingTexts texts = ledger::textsOf(b);
-            texts.date = repaired;
-            if (journal.writeBooking(n - 1, texts)) {
-                ++result_.bookingsChanged;
-            } else {
-                writeFailed_ = true;
-            }
-        }
-        if (n % 100 == 0) {
-            progress_.step(1);
-            progress_.poll();
+    // The first pass found the dates to repair; steps go by the bookings as they did while checking.
+    long stepped = 0;
+    auto stepTo = [&](long n) {
+        const long steps = n / 100 - stepped;
+        if (steps <= 0) return;
+        progress_.step(static_cast<int>(steps));
+        progress_.poll();
+        stepped += steps;
+    };
+    for (const DateRepair& repair : dateRepairs_) {
+        stepTo(repair.booking);
+        if (journal.writeBooking(repair.booking - 1, repair.texts)) {
+            ++result_.bookingsChanged;
+        } else {
+            writeFailed_ = true;
         }
     }
+    stepTo(count);
     journal.setChangeMode(changing);
     progress_.end();
 }
@@ -589,6 +533,32 @@ void Reorganisation::repost() {
     progress_.end();
 }
 
+// A stage whose work the first pass did: shown with its steps, so the window runs as it always does.
+void Reorganisation::passStage(std::string_view caption, std::string_view line, std::string_view label, int range,
+                               int steps) {
+    progress_.start(caption, "", line, label, range, ui::kBarStayFull);
+    stepThrough(steps);
+    progress_.end();
+}
+
+void Reorganisation::stepThrough(int steps) {
+    const int chunk = std::max(1, steps / 100);
+    for (int done = 0; done < steps; done += chunk) {
+        progress_.step(std::min(chunk, steps - done));
+        progress_.poll();
+    }
+}
+
+void Reorganisation::takePlannedBalances() {
+    const long count = doc_.journal().count();
+    progress_.start(text::kReorgRepostCaption, "", text::kReorgRepostLine, text::kReorgBookingsLabel,
+                    static_cast<int>(count / 100 + 1), ui::kBarStayFull);
+    posting::Books books = doc_.books();
+    if (!replaceBalanceFile(books, balanceFileImage(planning_->records()))) writeFailed_ = true;
+    stepThrough(static_cast<int>(count / 100));
+    progress_.end();
+}
+
 ReorganisationResult Reorganisation::run() {
     ui::Messages& messages = doc_.messages();
     ReorgOutcome checked = checkJournal(doc_.journal(), progress_);
@@ -603,9 +573,12 @@ ReorganisationResult Reorganisation::run() {
         return result_;
     }
 
-    planAccounts();
-    planVatAccounts();
-    planBookings();
+    if (plan() != ReorgOutcome::Done) {
+        result_.outcome = ReorgOutcome::ReadFailed;
+        messages.show(text::kReorgReadFailed, text::kCaptionError, ui::kIconStop);
+        result_.bookingCount = doc_.journal().count();
+        return result_;
+    }
     if (!result_.pending.empty()) {
         ui::Question q{kAskNeedsDecisions, std::string(text::kReorgConfirmCaption),
                        format(text::kReorgNeedsDecisions, static_cast<int>(result_.pending.size())),
@@ -619,7 +592,6 @@ ReorganisationResult Reorganisation::run() {
         }
         result_.pending.clear();
     }
-    planned_.clear();
 
     posting::Books books = doc_.books();
     BooksOperation op(books, text::kOpReorganisation, 0, BooksOperation::Kind::Repair);
@@ -628,10 +600,19 @@ ReorganisationResult Reorganisation::run() {
         result_.bookingCount = doc_.journal().count();
         return result_;
     }
-    cleanAccounts();
-    if (!recreateVatAccounts()) writeFailed_ = true;
-    repairDates();
-    repost();
+    if (finalFromPlan_) {
+        const int accounts = doc_.reportCursor().count();
+        passStage(text::kReorgBalanceCaption, text::kReorgAccountsCheck, text::kReorgAccountsLabel, accounts + 1,
+                  accounts);
+        repairDates();
+        takePlannedBalances();
+    } else {
+        planning_.reset();
+        cleanAccounts();
+        if (!recreateVatAccounts()) writeFailed_ = true;
+        repairDates();
+        repost();
+    }
     const bool indexed = doc_.journalIndex().rebuild() == 1 && doc_.accountIndex().rebuild() == 1;
     result_.bookingCount = doc_.journal().count();
     if (!indexed || writeFailed_ || !op.finish()) {

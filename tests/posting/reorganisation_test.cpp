@@ -30,17 +30,21 @@ public:
     Reorganise() : cd(dir.path()) {}
 
     // Circle n with VAT, chart 03 and a few accounts; year "0809" with firstMonth "07" is a span year.
-    std::unique_ptr<circles::CVt36Doc> open(int n, const std::string& year = "2009", const std::string& firstMonth = "01") {
+    std::unique_ptr<circles::CVt36Doc> open(int n, const std::string& year = "2009", const std::string& firstMonth = "01",
+                                            const std::string& chart = "03") {
         circles::CircleCreateFields fields;
         fields.name = "Muster GmbH";
         fields.year = year;
         fields.firstMonth = firstMonth;
+        fields.chart = chart;
         EXPECT_EQ(circles::createCircleSettings("", n, fields, messages), 1);
         auto doc = std::make_unique<circles::CVt36Doc>(messages, progress);
         EXPECT_EQ(doc->readProgramConfig(), 1);
         EXPECT_EQ(doc->openCircle(n, circles::MissingLedger::CreateNew), 1);
-        for (int number : {1000, 1200, 4400, 4700, 4930, 8400, 9000, 10001}) addAccount(*doc, number, format("KONTO %i", number));
-        prefix = format("BK%06i/B%s%03i.", n, year.c_str(), n);
+        const int other = chart == "04" ? 6300 : 8400;  // 8400 lies outside the accounts of chart 04
+        for (int number : {1000, 1200, 4400, 4700, 4930, other, 9000, 10001})
+            addAccount(*doc, number, format("KONTO %i", number));
+        prefix = format("BK%06i/%c%s%03i.", n, chart == "04" ? 'A' : 'B', year.c_str(), n);
         return doc;
     }
     void addAccount(circles::CVt36Doc& doc, int number, const std::string& name, const std::string& opening = "0.00") {
@@ -49,7 +53,7 @@ public:
         account.number = number;
         account.name = name;
         account.opening = opening;
-        ASSERT_EQ(createAccount(files, account), MaintenanceResult::Done);
+        ASSERT_EQ(createAccount(files, account), MaintenanceResult::Done) << number << " " << messages.last().text;
         messages.entries.clear();
     }
     static int post(circles::CVt36Doc& doc, const std::string& date, int debit, int credit, double amount, double rate = 0) {
@@ -83,11 +87,14 @@ public:
 };
 
 // Random bookings of every posting type, opening lines through 9000 in the first month of the business
-// year and a hand-entered opening balance; then slots and status characters spoiled.
+// year and a hand-entered opening balance; then slots and status characters spoiled. Reorganisation must
+// give back what posting wrote, both when nothing needs repair and when a damaged account, dates in typed
+// form and a booking to drop make it clean up and ask on the way.
 void checkRepostingGivesBackPosting(Reorganise& t, circles::CVt36Doc& doc, unsigned seed, int firstMonth) {
     const long before = doc.journal().count();
     std::mt19937 random(seed);
-    const int accounts[] = {1000, 1200, 4400, 4700, 4930, 8400, 10001, 1570, 1770};
+    const bool chart04 = doc.settings().chart == 4;
+    const int accounts[] = {1000, 1200, 4400, 4700, 4930, chart04 ? 6300 : 8400, 10001, chart04 ? 1400 : 1570, chart04 ? 3800 : 1770};
     const double rates[] = {0, 7, 19};
     int posted = 0;
     for (int i = 0; i < 300; ++i) {
@@ -128,6 +135,34 @@ void checkRepostingGivesBackPosting(Reorganise& t, circles::CVt36Doc& doc, unsig
     EXPECT_EQ(t.file("jou"), jou);
     EXPECT_EQ(t.file("jdx"), jdx);
     for (const auto& m : t.messages.entries) ADD_FAILURE() << m.text;
+
+    // The same books with a damaged copy of an account behind them, dates stored as typed ("15,03") and
+    // one booking more on an account that does not exist, dropped when asked.
+    std::string damaged = spoiled + spoiled.substr(0, 202);
+    damaged[damaged.size() - 3] = '#';
+    t.putFile("sal", damaged);
+    std::string typed = jou;
+    for (std::size_t record = 3; record * 64 < jou.size(); record += 37) typed[record * 64 + 2] = ',';
+    const long typedDates = static_cast<long>((jou.size() / 64 - 3 + 36) / 37);
+    std::string extra = jou.substr(jou.size() - 64, 64);
+    extra.replace(13, 5, " 4711");
+    t.putFile("jou", typed + extra);
+    ui::ScriptedDecisions answers;
+    answers.push(0);  // go on with the booking that needs a decision
+    answers.push(0);  // the damaged account is removed
+    answers.push(kAnswerDropMissingAccount);
+    const ReorganisationResult repaired = reorganise(doc, answers, t.progress);
+    EXPECT_EQ(repaired.outcome, ReorgOutcome::Done);
+    ASSERT_EQ(answers.asked.size(), 3u);
+    EXPECT_EQ(answers.asked[0].kind, kAskNeedsDecisions);
+    EXPECT_EQ(answers.asked[1].kind, kAskBrokenAccount);
+    EXPECT_EQ(answers.asked[2].kind, kAskMissingAccount);
+    EXPECT_EQ(repaired.bookingsChanged, typedDates);
+    EXPECT_EQ(repaired.bookingsDropped, 1);
+    EXPECT_EQ(repaired.deletedAccounts.size(), 1u);
+    EXPECT_EQ(t.file("sal"), sal);
+    EXPECT_EQ(t.file("jou"), jou);
+    EXPECT_EQ(t.file("jdx"), jdx);
 }
 
 TEST_F(Reorganise, RepostingGivesBackExactlyWhatPostingWrote) {
@@ -144,6 +179,13 @@ TEST_F(Reorganise, RepostingInASpanYearFollowsThePostingRuleForOpeningLines) {
     post(*doc, "05.01", 1200, 9000, 300.0);
     checkRepostingGivesBackPosting(*this, *doc, 5, 7);
     EXPECT_EQ(account(1200)[30], '9');
+}
+
+TEST_F(Reorganise, RepostingGivesBackPostingInTheOtherChart) {
+    auto doc = open(3, "2009", "01", "04");
+    checkRepostingGivesBackPosting(*this, *doc, 23, 1);
+    auto span = open(4, "0809", "07", "04");
+    checkRepostingGivesBackPosting(*this, *span, 29, 7);
 }
 
 TEST_F(Reorganise, AJournalRecordWithoutCrLfStopsBeforeAnyChange) {
