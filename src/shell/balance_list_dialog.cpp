@@ -38,10 +38,14 @@ BalanceListDialog::BalanceListDialog(ShellContext& context, circles::CVt36Doc& d
 
     fromMonth_ = makeMonthField(this, "fromMonth", 1);
     toMonth_ = makeMonthField(this, "toMonth", currentCalendarMonth());
-    grid->addWidget(new QLabel(qt(text::kBalanceListFromMonth), this), 2, 0);
+    auto* fromLabel = new QLabel(qt(text::kBalanceListFromMonth), this);
+    fromLabel->setBuddy(fromMonth_);
+    auto* toLabel = new QLabel(qt(text::kBalanceListToMonth), this);
+    toLabel->setBuddy(toMonth_);
+    grid->addWidget(fromLabel, 2, 0);
     grid->addWidget(fromMonth_, 2, 1);
     grid->addWidget(new QLabel(qt(text::kBalanceListMonthNote), this), 2, 2);
-    grid->addWidget(new QLabel(qt(text::kBalanceListToMonth), this), 3, 0);
+    grid->addWidget(toLabel, 3, 0);
     grid->addWidget(toMonth_, 3, 1);
     layout->addLayout(grid);
 

@@ -24,6 +24,8 @@ public:
 
     // A fixed position in global coordinates instead of the centred one.
     void placeAt(const QPoint& topLeft) { fixedPosition_ = topLeft; hasFixedPosition_ = true; }
+    // The centred place, moved below or above the given global rectangle when it would cover it.
+    void keepClear(const QRect& globalArea) { clearOf_ = globalArea; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -31,11 +33,20 @@ protected:
     void addOkCancel(QBoxLayout* layout, QPushButton** ok = nullptr, QPushButton** cancel = nullptr);
 
 private:
+    // As wide as the title and the content need, no larger than the main window (or the desktop): labels
+    // too wide for it wrap.
+    void fitToContent();
+
     QPoint fixedPosition_;
+    QRect clearOf_;
     bool hasFixedPosition_ = false;
 };
 
 // The client area of the main frame in global coordinates, or the desktop when there is none.
 QRect frameClientArea(const QWidget* frame);
+
+// Top-left corner of a dialog at `wanted` moved off `area` (below it, or above it when there is no room
+// below within `bounds`); unchanged when they do not meet.
+QPoint clearOfArea(const QRect& wanted, const QRect& area, const QRect& bounds);
 
 }  // namespace tellmark::shell

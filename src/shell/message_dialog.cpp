@@ -23,8 +23,15 @@ std::string_view messageWindowTitle(int icon) {
     }
 }
 
+int messageIcon(std::string_view caption, int icon) {
+    if (icon != ui::kIconStop) return icon;
+    if (caption == text::kCaptionInformation) return ui::kIconInformation;
+    if (caption == text::kCaptionWarning) return ui::kIconExclamation;
+    return icon;
+}
+
 MessageDialog::MessageDialog(QWidget* parent, std::string_view text, std::string_view caption, int icon)
-    : TellmarkDialog(parent, messageWindowTitle(icon), "MessageDialog") {
+    : TellmarkDialog(parent, messageWindowTitle(messageIcon(caption, icon)), "MessageDialog") {
     auto* layout = new QVBoxLayout(this);
     heading_ = new QLabel(qt(caption), this);
     heading_->setObjectName(QStringLiteral("heading"));

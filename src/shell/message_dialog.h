@@ -14,6 +14,11 @@ namespace tellmark::shell {
 // Stop 16 -> "FEHLER", exclamation 48 -> "ACHTUNG", information 64 -> "INFORMATION", else "FEHLER".
 std::string_view messageWindowTitle(int icon);
 
+// The icon a message is shown with. The stop icon is every message's default, so a notice ("INFORMATION")
+// or a warning ("ACHTUNG") that kept it gets the icon of its caption; a notice must not be titled as an
+// error. Any icon other than stop was chosen on purpose and stays.
+int messageIcon(std::string_view caption, int icon);
+
 class MessageDialog : public TellmarkDialog {
     Q_OBJECT
 public:

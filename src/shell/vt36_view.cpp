@@ -109,6 +109,17 @@ int CVt36View::columnX(int column) const { return cellWidth_ + column * cellWidt
 int CVt36View::columnAt(int x) const {
     return std::clamp((x - cellWidth_ + cellWidth_ / 2) / cellWidth_, 0, entry::kLineWidth);
 }
+QRect CVt36View::rowRect(int row) const {
+    return {columnX(0) - cellWidth_ / 2, lineTop(kFirstRowLine + row), (entry::kLineWidth + 1) * cellWidth_,
+            lineHeight_};
+}
+
+QRect CVt36View::currentRowArea() const {
+    if (!model_) return {};
+    const QRect row = rowRect(model_->cursorRow());
+    return {mapToGlobal(row.topLeft()), row.size()};
+}
+
 int CVt36View::rowAt(int y) const {
     const int line = (y - lineHeight_ / 2) / lineHeight_;
     return line >= kFirstRowLine && line < kBottomLine ? line - kFirstRowLine : -1;
@@ -156,6 +167,7 @@ void CVt36View::handleRequest(const entry::FormRequest& request) {
     case Request::Beep: QApplication::beep(); return;
     case Request::ConfirmDelete: {
         DeleteBookingDialog dialog(context_);
+        dialog.keepClear(currentRowArea());
         const bool confirmed = context_.runner.run(dialog) == QDialog::Accepted;
         if (model_) model_->answerDelete(confirmed);
         break;
@@ -220,16 +232,16 @@ void CVt36View::paintEvent(QPaintEvent*) {
     const int cursorRow = m.cursorRow();
     for (int r = 0; r < entry::EntryFormModel::kRows; ++r) {
         const int top = lineTop(kFirstRowLine + r);
-        const QRect rowRect(columnX(0) - cellWidth_ / 2, top, (entry::kLineWidth + 1) * cellWidth_, lineHeight_);
+        const QRect area = rowRect(r);
         const bool current = r == cursorRow;
         if (current) {
-            p.fillRect(rowRect, kCursorBack);
+            p.fillRect(area, kCursorBack);
             if (m.hasSelection() && !m.savePromptShown())
                 p.fillRect(QRect(columnX(m.selectionStart()), top + 1,
                                  (m.selectionEnd() - m.selectionStart()) * cellWidth_, lineHeight_ - 2),
                            kSelectionBack);
             p.setPen(QPen(kCursorText, 2));
-            p.drawRect(rowRect.adjusted(1, 1, -1, -1));
+            p.drawRect(area.adjusted(1, 1, -1, -1));
         }
         // Tick marks at the separator columns show the fields of every row.
         p.setPen(QColor(128, 128, 128));

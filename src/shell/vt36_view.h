@@ -35,6 +35,8 @@ public:
     QSize sizeHint() const override;
     // Cell of the booking font in pixels.
     QSize cell() const { return {cellWidth_, cellHeight_}; }
+    // The row under the cursor in global coordinates; a question about it must not cover it.
+    QRect currentRowArea() const;
 
 Q_SIGNALS:
     void commandRequested(int id);
@@ -57,6 +59,7 @@ private:
     int columnX(int column) const;
     int columnAt(int x) const;
     int rowAt(int y) const;
+    QRect rowRect(int row) const;
 
     circles::CVt36Doc& doc_;
     ShellContext& context_;

@@ -106,6 +106,8 @@ private Q_SLOTS:
         QCOMPARE(shown(dialog, "shownName"), QString::fromUtf8("BÜROBEDARF               "));
         QCOMPARE(shown(dialog, "shownOpening"), QStringLiteral("125.50"));
         QCOMPARE(runner_->messages.back().text, QStringLiteral("Neues Konto wurde erfolgreich angelegt !"));
+        // A success is a notice, not an error.
+        QCOMPARE(runner_->messages.back().title, QStringLiteral("INFORMATION"));
 
         // The record in the balance file: number, name in CP1252, blank status, opening balance "%12.2f".
         circles::CVt36Doc& doc = frame_->document();

@@ -10,6 +10,7 @@
 #include "entry/entry_form.h"
 #include "posting/account_maintenance.h"
 #include "shell/command_ids.h"
+#include "shell/dialog_base.h"
 #include "shell/main_frame.h"
 #include "shell_test_support.h"
 
@@ -130,6 +131,32 @@ private Q_SLOTS:
         QTest::keyClick(view, Qt::Key_PageUp);
         QCOMPARE(form->rowNumber(0), 1L);
         QCOMPARE(form->currentNumber(), 1L);
+    }
+
+    // The question before a deletion never covers the line it is about, wherever that line stands.
+    void deleteQuestionLeavesTheRowInSight() {
+        CVt36View* view = frame_->view();
+        for (int i = 1; i <= 9; ++i) post("05.02", "Miete");
+        int coveredWhenCentred = 0;
+        int covered = 0;
+        for (int row = 8; row >= 0; --row) {
+            QTest::keyClick(view, Qt::Key_Up);
+            const QRect line = view->currentRowArea();
+            runner_->on("DeleteBookingDialog", [&](QDialog& d) {
+                d.show();
+                if (!QTest::qWaitForWindowExposed(&d)) return -1;
+                const QSize size = d.frameGeometry().size();
+                if (QRect(dialogPosition(frameClientArea(frame_.get()), size), size).intersects(line))
+                    ++coveredWhenCentred;
+                if (d.frameGeometry().intersects(line)) ++covered;
+                return testing::click(d, "cancel");
+            });
+            QTest::keyClick(view, Qt::Key_Y, Qt::ControlModifier);
+            QCOMPARE(runner_->dialogs.back(), QStringLiteral("DeleteBookingDialog"));
+        }
+        QVERIFY(coveredWhenCentred > 0);
+        QCOMPARE(covered, 0);
+        QCOMPARE(view->model()->bookingCount(), 9L);
     }
 
     void insertKeyShowsOverwriteInTheStatusBar() {

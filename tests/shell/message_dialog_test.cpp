@@ -6,6 +6,7 @@
 
 #include "resources/texts_common.h"
 #include "shell/message_dialog.h"
+#include "shell/text_convert.h"
 #include "shell_test_support.h"
 
 using namespace tellmark;
@@ -24,6 +25,23 @@ private Q_SLOTS:
             MessageDialog dialog(nullptr, "Kontobezeichnung fehlt !", text::kCaptionError, c.icon);
             QCOMPARE(dialog.windowTitle(), QString::fromLatin1(c.title));
             QCOMPARE(dialog.heading(), QStringLiteral("FEHLER"));
+        }
+    }
+
+    void noticesAndWarningsWithTheDefaultIconTakeTheirCaptionsTitle() {
+        struct Case {
+            std::string_view caption;
+            int icon;
+            const char* title;
+        };
+        for (Case c : {Case{text::kCaptionInformation, 16, "INFORMATION"}, Case{text::kCaptionWarning, 16, "ACHTUNG"},
+                       Case{text::kCaptionError, 16, "FEHLER"},
+                       // An icon chosen on purpose is kept, whatever the caption.
+                       Case{text::kCaptionInformation, 48, "ACHTUNG"}, Case{text::kCaptionWarning, 64, "INFORMATION"},
+                       Case{text::kCaptionInformation, 32, "FEHLER"}}) {
+            MessageDialog dialog(nullptr, "Neues Konto wurde erfolgreich angelegt !", c.caption, c.icon);
+            QCOMPARE(dialog.windowTitle(), QString::fromLatin1(c.title));
+            QCOMPARE(dialog.heading(), qt(c.caption));
         }
     }
 
