@@ -117,6 +117,8 @@ public:
         std::string lastOfMonth;
     };
     const ReportDefaults& reportDefaults() const { return reportDefaults_; }
+    // Again after accounts were added or removed behind the open (a chart template taken over).
+    void fillReportDefaults();
 
 private:
     int readSettings();
@@ -125,7 +127,6 @@ private:
     bool createMissingLedger(MissingLedger missing, int takeOverFrom);
     void attachCursors();
     bool checkLedgerFiles();
-    void fillReportDefaults();
 
     ui::Messages& messages_;
     ui::Progress& progress_;

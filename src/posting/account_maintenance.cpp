@@ -270,7 +270,7 @@ std::vector<std::string> chartOfAccountsList(ledger::CSalden& cursor) {
         if (cursor.read(record) < 0) break;
         const std::string number(cursor.numberText());
         const std::string name(cursor.name());
-        lines.push_back(format(text::kChartListLine, number.c_str(), name.c_str()));
+        lines.push_back(format(text::kChartPickListLine, number.c_str(), name.c_str()));
     }
     return lines;
 }

@@ -28,10 +28,10 @@ inline constexpr std::string_view kAccountDeleted = cp<"Das Konto wurde erfolgre
 inline constexpr std::string_view kAccountNumberNotAllowed = cp<"Kontonummer nicht zulässig oder nicht korrekt!">();
 inline constexpr std::string_view kAccountCreated = cp<"Neues Konto wurde erfolgreich angelegt !">();
 
-// The list of all accounts, in file order.
-inline constexpr std::string_view kChartListTitle = cp<"Kontenplan">();
-inline constexpr std::string_view kChartListHeading = cp<"Übersicht über alle bislang angelegte Konten">();
-inline constexpr std::string_view kChartListLine = cp<"  %5s    %25s">();
+// The pick list of all accounts.
+inline constexpr std::string_view kChartPickListTitle = cp<"Kontenplan">();
+inline constexpr std::string_view kChartPickListHeading = cp<"Übersicht über alle bislang angelegte Konten">();
+inline constexpr std::string_view kChartPickListLine = cp<"  %5s    %25s">();
 
 // Dialog "Konten Einrichten / Ändern / Löschen".
 inline constexpr std::string_view kAccountsDialogTitle = cp<"Konten Einrichten / Ändern / Löschen">();

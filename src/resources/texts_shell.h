@@ -19,6 +19,14 @@ inline constexpr std::string_view kToolBarTitle = cp<"Symbolleiste">();
 inline constexpr std::string_view kHelpFileName = cp<"tellmark.chm">();
 inline constexpr std::string_view kMsgHelpFileMissing = cp<"Die Hilfedatei '%s' wurde nicht gefunden !">();
 
+// Status bar after the long repairs, which end without a message of their own.
+inline constexpr std::string_view kStatusReindexDone =
+    cp<"Neuindizierung abgeschlossen: Kontenindex und Journalindex wurden neu erstellt.">();
+inline constexpr std::string_view kStatusReorgDone =
+    cp<"Neuverbuchung / Reorganisation abgeschlossen: %li Buchungssätze neu verbucht.">();
+inline constexpr std::string_view kStatusReorgUnposted =
+    cp<"Neuverbuchung / Reorganisation abgeschlossen: %li Buchungssätze neu verbucht, %li blieben unverbucht.">();
+
 // Menu titles.
 inline constexpr std::string_view kMenuFile = cp<"&Datei">();
 inline constexpr std::string_view kMenuBookings = cp<"&Buchungen">();

@@ -14,8 +14,9 @@ inline constexpr std::string_view kReportDialogPrintDate = cp<"&Druckdatum:">();
 // Balance sheet: the cut-off month as in the trial balance dialog.
 inline constexpr std::string_view kBalanceSheetDialogTitle = cp<"Ausdruck / Vorschau Bilanz">();
 
-// Result of a period.
+// Result of a period: the dialog is titled by the statement the circle keeps.
 inline constexpr std::string_view kResultDialogTitle = cp<"Einnahme-Überschussrechnung">();
+inline constexpr std::string_view kResultDialogTitleProfitLoss = cp<"Gewinn- und Verlustrechnung">();
 inline constexpr std::string_view kResultDialogMonthGroup = cp<"Monat">();
 inline constexpr std::string_view kResultDialogFromMonth = cp<"&von:">();
 inline constexpr std::string_view kResultDialogToMonth = cp<"&bis:">();

@@ -34,6 +34,7 @@ AccountRenameDialog::AccountRenameDialog(ShellContext& context, posting::Account
     preset_ = new VatPresetFields(this, grid, 2, name_, posting::vatPresetAllowed(number, files.chart),
                                   context.messages);
     layout->addLayout(grid);
+    preset_->chainTabOrder(name_, nullptr);
     QPushButton* ok = nullptr;
     addOkCancel(layout, &ok);
     connect(ok, &QPushButton::clicked, this, &AccountRenameDialog::onOk);

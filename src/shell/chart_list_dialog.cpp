@@ -1,5 +1,8 @@
 #include "shell/chart_list_dialog.h"
 
+#include <algorithm>
+#include <utility>
+
 #include <QFontDatabase>
 #include <QLabel>
 #include <QPushButton>
@@ -18,16 +21,22 @@ constexpr std::size_t kNumberWidth = 5;
 }  // namespace
 
 ChartListDialog::ChartListDialog(ShellContext& context, const std::vector<std::string>& lines)
-    : TellmarkDialog(context.frame, text::kChartListTitle, "ChartListDialog") {
+    : TellmarkDialog(context.frame, text::kChartPickListTitle, "ChartListDialog") {
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(qt(text::kChartListHeading), this));
+    layout->addWidget(new QLabel(qt(text::kChartPickListHeading), this));
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("accounts"));
     list_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     list_->setMinimumSize(360, 320);
-    for (const std::string& line : lines) {
-        list_->addItem(qt(line));
-        numbers_.push_back(line.size() > kNumberAt ? config::parseIniInt(line.substr(kNumberAt, kNumberWidth)) : 0);
+    std::vector<std::pair<int, const std::string*>> accounts;
+    for (const std::string& line : lines)
+        accounts.emplace_back(line.size() > kNumberAt ? config::parseIniInt(line.substr(kNumberAt, kNumberWidth)) : 0,
+                              &line);
+    std::stable_sort(accounts.begin(), accounts.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& [number, line] : accounts) {
+        list_->addItem(qt(*line));
+        numbers_.push_back(number);
     }
     if (!lines.empty()) list_->setCurrentRow(0);
     layout->addWidget(list_);

@@ -1,5 +1,6 @@
 #pragma once
-// "Kontenplan": every account of the balance file in file order; the one chosen hands its number back.
+// "Kontenplan": every account of the balance file in number order (the file keeps new accounts at its
+// end); the one chosen hands its number back.
 
 #include <QListWidget>
 #include <string>

@@ -65,7 +65,11 @@ int CircleOpening::openWithTemplate(int number) {
     const std::string path = circles::chartTemplatePath(chart, circles::chartTemplateSearchDirectories(""));
     if (circles::readChartTemplate(path, chart, chartTemplate, doc_.messages()) != 1) return 0;
     int result = doc_.openCircle(number, circles::MissingLedger::CreateNew);
-    if (result == 1) circles::appendTemplateAccounts(chartTemplate, doc_.reportCursor(), doc_.accountIndex(), doc_.messages());
+    if (result == 1) {
+        circles::appendTemplateAccounts(chartTemplate, doc_.reportCursor(), doc_.accountIndex(), doc_.messages());
+        // The account range of the report dialogs was taken before the template's accounts were there.
+        doc_.fillReportDefaults();
+    }
     return result;
 }
 

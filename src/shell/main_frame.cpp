@@ -65,6 +65,14 @@ std::vector<Accelerator> frameAccelerators() {
     };
 }
 
+// What the status bar says after a reorganisation that ran to its end.
+std::string reorganisationStatus(const posting::ReorganisationResult& result) {
+    const long unposted = static_cast<long>(result.pending.size());
+    const long posted = result.bookingCount - unposted;
+    if (unposted == 0) return format(text::kStatusReorgDone, posted);
+    return format(text::kStatusReorgUnposted, posted, unposted);
+}
+
 QIcon toolBarIcon(const QStyle* style, int id) {
     switch (id) {
     case cmd::kSwitchCircle: return style->standardIcon(QStyle::SP_BrowserReload);
@@ -392,8 +400,9 @@ void CMainFrame::openHelp() {
 void CMainFrame::reindex() {
     QuestionDialog question(context_, text::kReindexTitle, text::kReindexQuestion, "ReindexQuestion");
     if (runner_.run(question) != QDialog::Accepted) return;
+    statusBar()->clearMessage();
     posting::Books books = doc_.books();
-    posting::reindexBooks(books);
+    if (posting::reindexBooks(books) == 1) statusBar()->showMessage(qt(text::kStatusReindexDone));
     if (view()) view()->reload();
 }
 
@@ -404,7 +413,10 @@ void CMainFrame::reorganise() {
     if (runner_.run(confirm) != QDialog::Accepted) return;
     // The core shows its own messages through the document; every question here has a person to answer.
     DialogDecisions decisions(context_);
-    posting::reorganise(doc_, decisions, context_.progress);
+    statusBar()->clearMessage();
+    const posting::ReorganisationResult result = posting::reorganise(doc_, decisions, context_.progress);
+    doc_.fillReportDefaults();
+    if (result.outcome == posting::ReorgOutcome::Done) statusBar()->showMessage(qt(reorganisationStatus(result)));
     if (view()) {
         view()->reload();
         view()->setFocus();
@@ -414,6 +426,7 @@ void CMainFrame::reorganise() {
 void CMainFrame::runAccounts() {
     AccountsDialog dialog(context_, doc_);
     runner_.run(dialog);
+    doc_.fillReportDefaults();
     if (view()) {
         view()->update();
         view()->setFocus();

@@ -49,6 +49,8 @@ NewAccountDialog::NewAccountDialog(ShellContext& context, posting::AccountFiles&
     grid->addWidget(openingLabel, 3, 0);
     grid->addWidget(opening_, 3, 1);
     layout->addLayout(grid);
+    // The fields in the order they stand: the box comes right after the name, the balance after the rate.
+    preset_->chainTabOrder(name_, opening_);
     QPushButton* ok = nullptr;
     QPushButton* cancel = nullptr;
     addOkCancel(layout, &ok, &cancel);

@@ -4,7 +4,6 @@
 #include "circles/circle_settings_file.h"
 #include "config/dates.h"
 #include "config/file_names.h"
-#include "posting/account_maintenance.h"
 #include "reports/balance_list_report.h"
 #include "reports/balance_sheet_report.h"
 #include "reports/chart_list_report.h"
@@ -18,7 +17,6 @@
 #include "resources/texts_reports_lists.h"
 #include "resources/texts_shell_reports.h"
 #include "shell/balance_list_dialog.h"
-#include "shell/chart_list_dialog.h"
 #include "shell/cut_off_month_dialog.h"
 #include "shell/result_dialog.h"
 #include "shell/text_file_name_dialog.h"
@@ -95,14 +93,10 @@ void ReportCommands::trialBalance() {
 }
 
 void ReportCommands::chartOfAccountsList() {
-    // The output comes first: on the screen the chart is a list box, not a report.
+    // The output comes first. The screen shows the report as printed, like every other report; the
+    // accounts dialog has the pick list.
     ReportOutput output = ReportOutput::Screen;
     if (!chooseOutput(output)) return;
-    if (output == ReportOutput::Screen) {
-        ChartListDialog list(context_, posting::chartOfAccountsList(doc_.reportCursor()));
-        context_.runner.run(list);
-        return;
-    }
     reports::ReportRequest request = newRequest();
     setPrintDateToday(request);
     reports::PrintFile printFile(doc_.paths()[config::DocumentPaths::kSlotPrintFile], context_.messages);

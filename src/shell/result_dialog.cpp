@@ -13,7 +13,9 @@
 namespace tellmark::shell {
 
 ResultDialog::ResultDialog(ShellContext& context, circles::CVt36Doc& doc)
-    : TellmarkDialog(context.frame, text::kResultDialogTitle, "ResultDialog"),
+    : TellmarkDialog(context.frame,
+                     doc.settings().cashBasis != 0 ? text::kResultDialogTitle : text::kResultDialogTitleProfitLoss,
+                     "ResultDialog"),
       today_(doc.reportDefaults().today),
       highestMonth_(reports::HighestReportMonth(doc.programConfig().thirteenthMonth)) {
     auto* layout = new QVBoxLayout(this);

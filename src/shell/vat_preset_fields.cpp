@@ -49,6 +49,12 @@ VatPresetFields::VatPresetFields(QWidget* parent, QGridLayout* grid, int row, QL
     connect(check_, &QCheckBox::toggled, this, &VatPresetFields::onToggled);
 }
 
+void VatPresetFields::chainTabOrder(QWidget* before, QWidget* after) {
+    QWidget::setTabOrder(before, check_);
+    QWidget::setTabOrder(check_, rate_);
+    if (after) QWidget::setTabOrder(rate_, after);
+}
+
 void VatPresetFields::setFromName() {
     const std::optional<std::string> preset = posting::presetRateOfName(padded(fieldText(name_)));
     if (!allowed_ || !preset) return;

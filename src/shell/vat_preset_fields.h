@@ -23,6 +23,9 @@ public:
     VatPresetFields(QWidget* parent, QGridLayout* grid, int row, QLineEdit* name, bool allowed,
                     ui::Messages& messages);
 
+    // Tab goes from `before` to the box and its rate field, and on to `after` (null: nothing follows).
+    void chainTabOrder(QWidget* before, QWidget* after);
+
     // The rate to store, when the box is checked.
     std::optional<std::string> rate() const;
     void setFromName();

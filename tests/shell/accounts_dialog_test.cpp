@@ -1,12 +1,18 @@
 // The accounts dialog: which buttons a choice enables, and what each of them leaves in the balance file.
 
+#include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
 #include "circles/document.h"
+#include "posting/account_maintenance.h"
+#include "shell/account_rename_dialog.h"
 #include "shell/accounts_dialog.h"
+#include "shell/new_account_dialog.h"
 #include "shell/command_ids.h"
 #include "shell/main_frame.h"
 #include "shell_test_support.h"
@@ -146,6 +152,54 @@ private Q_SLOTS:
         testing::click(dialog, "delete");
         QCOMPARE(runner_->messages.back().text, QString::fromUtf8("Die Mehrwertsteuerkonten können nicht gelöscht werden !"));
         QCOMPARE(buttonsOf(dialog), kFound);
+    }
+
+    // Tab walks the fields as they stand: name, the VAT box, its rate, then the opening balance, so
+    // Tab and Space after the name tick the box.
+    void tabFollowsTheFieldsOfTheAccountDialogs() {
+        posting::AccountFiles files{frame_->document().reportCursor(), frame_->document().accountIndex(),
+                                    frame_->document().balanceFile(), 3, frame_->context().messages};
+        NewAccountDialog created(frame_->context(), files, 8400);
+        AccountRenameDialog renamed(frame_->context(), files, 8400, "ERLOESE");
+        for (QDialog* d : {static_cast<QDialog*>(&created), static_cast<QDialog*>(&renamed)}) {
+            d->show();
+            QApplication::setActiveWindow(d);
+            QVERIFY(QTest::qWaitForWindowActive(d));
+            QWidget* name = d->findChild<QLineEdit*>(d == &created ? "name" : "newName");
+            name->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("vatCheck"));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+            QVERIFY(d->findChild<QCheckBox*>("vatCheck")->isChecked());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("rate"));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(d == &created ? "opening" : "ok"));
+            d->hide();
+        }
+    }
+
+    // The file keeps new accounts at its end; the pick list shows them by number.
+    void pickListIsInNumberOrder() {
+        posting::AccountFiles files{frame_->document().reportCursor(), frame_->document().accountIndex(),
+                                    frame_->document().balanceFile(), 3, frame_->context().messages};
+        for (int number : {4711, 1000, 8400, 10001}) {
+            posting::NewAccount account;
+            account.number = number;
+            account.name = "KONTO";
+            QCOMPARE(int(posting::createAccount(files, account)), int(posting::MaintenanceResult::Done));
+        }
+        QStringList shownNumbers;
+        runner_->on("ChartListDialog", [&shownNumbers](QDialog& d) {
+            auto* list = d.findChild<QListWidget*>("accounts");
+            for (int i = 0; i < list->count(); ++i) shownNumbers << list->item(i)->text().mid(2, 5).trimmed();
+            list->setCurrentRow(1);
+            return testing::click(d, "ok");
+        });
+        AccountsDialog dialog(frame_->context(), frame_->document());
+        testing::click(dialog, "chart");
+        QCOMPARE(shownNumbers, (QStringList{"1000", "1570", "1770", "4711", "8400", "10001"}));
+        QCOMPARE(dialog.findChild<QLineEdit*>("number")->text(), QStringLiteral("1570"));
     }
 
     void ctrlAOpensTheDialog() {

@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include <QLabel>
+#include <QStatusBar>
 #include <QTest>
 
 #include "circles/document.h"
@@ -180,6 +181,7 @@ private Q_SLOTS:
         const std::string sdx = testing::readAll(dir_->file("BK000001/B2024001.sdx"));
         runner_->on("ReindexQuestion", testing::press("cancel"));
         QVERIFY(frame_->runCommand(cmd::kReindex));
+        QCOMPARE(frame_->statusBar()->currentMessage(), QString());
         // Both files spoilt behind the program's back come back whole.
         for (const char* name : {"BK000001/B2024001.jdx", "BK000001/B2024001.sdx"})
             std::ofstream(dir_->file(name), std::ios::binary | std::ios::trunc) << "kaputt";
@@ -190,6 +192,8 @@ private Q_SLOTS:
         QCOMPARE(testing::readAll(dir_->file("BK000001/B2024001.jdx")), jdx);
         QCOMPARE(testing::readAll(dir_->file("BK000001/B2024001.sdx")), sdx);
         QCOMPARE(frame_->view()->model()->bookingCount(), 1L);
+        QCOMPARE(frame_->statusBar()->currentMessage(),
+                 QStringLiteral("Neuindizierung abgeschlossen: Kontenindex und Journalindex wurden neu erstellt."));
     }
 
     void ctrlAOpensTheAccountsDialog() {

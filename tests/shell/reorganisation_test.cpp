@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 
 #include "circles/document.h"
@@ -74,6 +75,7 @@ private Q_SLOTS:
         runner_->on("ReorganisationQuestion", testing::press("cancel"));
         QVERIFY(frame_->runCommand(cmd::kReorganisation));
         QCOMPARE(QByteArray::fromStdString(testing::readAll(file("sal"))), QByteArray::fromStdString(sal));
+        QCOMPARE(frame_->statusBar()->currentMessage(), QString());
 
         runner_->on("ReorganisationQuestion", [](QDialog& d) {
             const QString text = d.findChild<QLabel*>()->text();
@@ -87,6 +89,9 @@ private Q_SLOTS:
         QVERIFY(runner_->messages.empty());
         QVERIFY(runner_->unanswered.empty());
         QCOMPARE(frame_->view()->model()->bookingCount(), 3L);
+        // The run ends without a message; the status bar says it is done.
+        QCOMPARE(frame_->statusBar()->currentMessage(),
+                 QString::fromUtf8("Neuverbuchung / Reorganisation abgeschlossen: 3 Buchungssätze neu verbucht."));
     }
 
     void bookingWithMissingAccountIsDroppedByItsButton() {
@@ -116,6 +121,8 @@ private Q_SLOTS:
                  QByteArray::fromStdString(journal.substr(0, 2 * 64)));
         QCOMPARE(QByteArray::fromStdString(testing::readAll(file("sal"))), QByteArray::fromStdString(twoBookingsSal_));
         QCOMPARE(frame_->view()->model()->bookingCount(), 2L);
+        QCOMPARE(frame_->statusBar()->currentMessage(),
+                 QString::fromUtf8("Neuverbuchung / Reorganisation abgeschlossen: 2 Buchungssätze neu verbucht."));
     }
 
     void dialogsHandBackWhatWasEntered() {

@@ -143,6 +143,43 @@ private Q_SLOTS:
         QVERIFY(frame_->reports().screenWindow()->rowText(1).startsWith(QStringLiteral("EINNAHME")));
     }
 
+    // On the screen the chart of accounts is the report as it is printed, not a pick list.
+    void chartOfAccountsOnTheScreenIsTheReport() {
+        runner_->on("OutputDialog", testing::press("ok"));
+        QTest::keyClick(frame_->view(), Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(runner_->dialogs.back(), QStringLiteral("OutputDialog"));
+        QVERIFY(runner_->unanswered.empty());
+        ScreenWindow* window = frame_->reports().screenWindow();
+        QVERIFY(window);
+        QVERIFY2(window->rowText(1).startsWith(QStringLiteral("KONTENPLAN")), qPrintable(window->rowText(1)));
+        const std::string printed = testing::readAll(printFilePath());
+        QCOMPARE(window->rowText(1), QString::fromLatin1(firstLine(printed).c_str()).trimmed());
+        bool pairedLine = false;
+        for (std::int64_t row = 0; row < window->rowCount(); ++row)
+            pairedLine = pairedLine || (window->rowText(row).contains(QStringLiteral("KONTO 100 ")) &&
+                                        window->rowText(row).endsWith(QStringLiteral("KONTO 200")));
+        QVERIFY(pairedLine);
+    }
+
+    void resultDialogIsTitledByTheStatementOfTheCircle() {
+        QString title;
+        auto seeTitle = [&title](QDialog& d) {
+            title = d.windowTitle();
+            return testing::click(d, "cancel");
+        };
+        runner_->on("ResultDialog", seeTitle);
+        QVERIFY(frame_->runCommand(cmd::kResultStatement));
+        QCOMPARE(title, QString::fromUtf8("Einnahme-Überschussrechnung"));
+
+        testing::createCircle(2, "Bilanz GmbH", 2024, false);
+        runner_->on("CircleSelectionDialog", testing::answerWith("number", "2"));
+        QVERIFY(frame_->runCommand(cmd::kSwitchCircle));
+        QCOMPARE(frame_->document().number(), 2);
+        runner_->on("ResultDialog", seeTitle);
+        QTest::keyClick(frame_->view(), Qt::Key_F4);
+        QCOMPARE(title, QStringLiteral("Gewinn- und Verlustrechnung"));
+    }
+
     void printerGetsEveryPage() {
 #ifndef TELLMARK_PRINTER
         QSKIP("built without print support");

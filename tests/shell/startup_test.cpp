@@ -291,6 +291,21 @@ private Q_SLOTS:
         std::string balance, name, number;
         QCOMPARE(frame.document().reportCursor().findByNumber(8400, balance, name, number), 1);
         QVERIFY(QString::fromLatin1(name.c_str()).endsWith(QStringLiteral("19%")));
+
+        // The balance list offers the whole range of the chart taken over, not that of the two VAT accounts
+        // the circle had before.
+        int first = 0, firstRecord = -1, last = 0, lastRecord = -1;
+        QVERIFY(frame.document().accountIndex().firstAndLastByNumber(first, firstRecord, last, lastRecord));
+        QVERIFY(first < 1570 && last > 1770);
+        QString from, to;
+        runner.on("BalanceListDialog", [&from, &to](QDialog& d) {
+            from = d.findChild<QLineEdit*>("fromAccount")->text();
+            to = d.findChild<QLineEdit*>("toAccount")->text();
+            return testing::click(d, "cancel");
+        });
+        QVERIFY(frame.runCommand(cmd::kBalanceList));
+        QCOMPARE(from, QString::asprintf("%05i", first));
+        QCOMPARE(to, QString::asprintf("%05i", last));
     }
 
     void administrationChangesTheOpenCircle() {
