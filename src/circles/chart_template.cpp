@@ -148,6 +148,8 @@ std::vector<std::string> chartTemplateSearchDirectories(const std::string& start
     if (directory.empty()) return directories;
     for (int level = 0; level <= kParentLevels; ++level) {
         add(withProgramData(directory));
+        // An installed program: <prefix>/bin/tellmark finds <prefix>/share/tellmark.
+        if (level == 1) add((directory == "/" ? std::string() : directory) + "/share/tellmark");
         if (directory == "/") break;
         directory = directoryOf(directory);
     }

@@ -49,8 +49,8 @@ std::string chartTemplateFileName(int chart);
 // The directories searched for a template, in this order: progdata below the start directory ("progdata"
 // for an empty start directory, which is the current one); then progdata in the directory of the running
 // program and in each of its parents up to three levels up, so that a program started from an installed
-// or a build directory finds the progdata of its installation or of its source tree. Each directory is
-// listed once.
+// or a build directory finds the progdata of its installation or of its source tree, and <prefix>/share/
+// tellmark beside the <prefix>/bin of an installed program. Each directory is listed once.
 std::vector<std::string> chartTemplateSearchDirectories(const std::string& startDirectory);
 // The template of the chart in the first directory that holds one. When none does, the path in the first
 // directory, so that the message about the missing file names the place where it is expected.

@@ -16,7 +16,9 @@ inline constexpr std::string_view kPaneCaps = cp<"CAP">();
 inline constexpr std::string_view kPaneNum = cp<"NUM">();
 inline constexpr std::string_view kPaneScroll = cp<"SCRL">();
 inline constexpr std::string_view kToolBarTitle = cp<"Symbolleiste">();
-inline constexpr std::string_view kHelpFileName = cp<"tellmark.chm">();
+// The user guide, in a progdata directory.
+inline constexpr std::string_view kHelpFileName = cp<"hilfe/tellmark.html">();
+inline constexpr std::string_view kHelpWindowTitle = cp<"Tellmark – Hilfe">();
 inline constexpr std::string_view kMsgHelpFileMissing = cp<"Die Hilfedatei '%s' wurde nicht gefunden !">();
 
 // Status bar after the long repairs, which end without a message of their own.

@@ -10,9 +10,14 @@
 
 namespace tellmark::shell {
 
+QIcon programIcon() { return QIcon(QStringLiteral(":/tellmark/tellmark.svg")); }
+
 std::unique_ptr<QApplication> createApplication(int& argc, char** argv) {
     auto app = std::make_unique<QApplication>(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
+    QApplication::setWindowIcon(programIcon());
+    // The desktop entry the window belongs to, for window managers that group by it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("tellmark"));
     return app;
 }
 

@@ -7,9 +7,6 @@
 #include "resources/texts_document.h"
 
 #include <QAction>
-#include <QDesktopServices>
-#include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QResizeEvent>
@@ -17,7 +14,6 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
-#include <QUrl>
 
 #include "posting/reorganisation.h"
 #include "resources/format.h"
@@ -59,6 +55,8 @@ std::vector<Accelerator> frameAccelerators() {
     return {
         {cmd::kInsertToggle, QKeySequence(Qt::Key_Insert)},
         {cmd::kHelpFile, QKeySequence(Qt::CTRL | Qt::Key_F1)},
+        // F1 as every program has it; in the booking form it opens the guide at the form.
+        {cmd::kHelpFile, QKeySequence(Qt::Key_F1)},
         {cmd::kHelpContext, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F1)},
         {cmd::kPreviousPane, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6)},
         {cmd::kNextPane, QKeySequence(Qt::ALT | Qt::SHIFT | Qt::Key_F6)},
@@ -157,7 +155,7 @@ void CMainFrame::createActions() {
     }
     for (const Accelerator& a : frameAccelerators()) {
         QAction* action = actions_[a.id];
-        action->setShortcut(a.keys);
+        action->setShortcuts(action->shortcuts() << a.keys);
         action->setShortcutContext(Qt::WindowShortcut);
         addAction(action);
     }
@@ -192,7 +190,7 @@ void CMainFrame::registerHandlers() {
     setCommandHandler(cmd::kViewToolBar, [this] { toolBar_->setVisible(!toolBar_->isVisible()); });
     setCommandHandler(cmd::kViewStatusBar, [this] { statusBar()->setVisible(!statusBar()->isVisible()); });
     for (int id : {cmd::kHelpIndex, cmd::kHelpUsing, cmd::kHelpFile, cmd::kHelpContext})
-        setCommandHandler(id, [this] { openHelp(); });
+        setCommandHandler(id, [this] { openHelp(kHelpStart); });
     setCommandHandler(cmd::kAbout, [this] {
         AboutDialog about(this);
         runner_.run(about);
@@ -334,6 +332,7 @@ void CMainFrame::circleOpened() {
         connect(v, &CVt36View::commandRequested, this, [this](int id) { runCommand(id); });
         connect(v, &CVt36View::insertModeChanged, this, &CMainFrame::setInsertMode);
         connect(v, &CVt36View::resultStatementKind, this, &CMainFrame::setResultStatementText);
+        connect(v, &CVt36View::helpRequested, this, [this] { openHelp(kHelpEntryForm); });
     }
     child_->updateTitle();
     child_->view()->showCircle();
@@ -387,14 +386,20 @@ void CMainFrame::setResultStatementText(int command) {
     menuBar()->update();
 }
 
-void CMainFrame::openHelp() {
-    const QString path = QDir::current().absoluteFilePath(qt(text::kHelpFileName));
-    if (QFileInfo::exists(path)) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-        return;
+void CMainFrame::openHelp(const char* section) {
+    if (!help_) {
+        const QString path = helpFilePath();
+        auto* window = new HelpWindow(this);
+        if (path.isEmpty() || !window->load(path)) {
+            delete window;
+            const std::string name = "progdata/" + std::string(text::kHelpFileName);
+            messages_.show(format(text::kMsgHelpFileMissing, name.c_str()), text::kCaptionInformation,
+                           ui::kIconInformation);
+            return;
+        }
+        help_ = window;
     }
-    messages_.show(format(text::kMsgHelpFileMissing, cp(path).c_str()), text::kCaptionInformation,
-                   ui::kIconInformation);
+    help_->showSection(QString::fromLatin1(section));
 }
 
 void CMainFrame::reindex() {

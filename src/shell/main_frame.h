@@ -17,6 +17,7 @@
 #include "config/program_config_fonts.h"
 #include "shell/child_frame.h"
 #include "shell/circle_opening.h"
+#include "shell/help_window.h"
 #include "shell/message_dialog.h"
 #include "shell/progress_window.h"
 #include "shell/report_commands.h"
@@ -57,6 +58,8 @@ public:
     ProgressWindow& progressWindow() { return *progress_; }
     ReportCommands& reports() { return *reports_; }
     QLabel* overwritePane() const { return overwritePane_; }
+    // The guide's window, null while none is open.
+    HelpWindow* helpWindow() const { return help_.data(); }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -76,7 +79,8 @@ private:
     void switchCircle();
     void administration();
     void setResultStatementText(int command);
-    void openHelp();
+    // The guide at one of its sections; a message when it is not installed.
+    void openHelp(const char* section);
     void runAccounts();
     void reindex();
     void reorganise();
@@ -96,6 +100,7 @@ private:
     CChildFrame* child_ = nullptr;
     // A closed frame until its deferred deletion.
     QPointer<CChildFrame> closingFrame_;
+    QPointer<HelpWindow> help_;
     QToolBar* toolBar_ = nullptr;
     QLabel* idlePane_ = nullptr;
     QLabel* overwritePane_ = nullptr;

@@ -1,6 +1,7 @@
 #include "shell/screen_window.h"
 
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
@@ -89,6 +90,35 @@ int ScreenWindow::rowsPerStep() const {
     return 1000;
 }
 
+std::int64_t ScreenWindow::topRow() const {
+    return static_cast<std::int64_t>(verticalScrollBar()->value()) * rowsPerStep();
+}
+
+void ScreenWindow::showPage(std::size_t page) {
+    if (firstLines_.empty()) return;
+    page = std::min(page, firstLines_.size() - 1);
+    const std::int64_t gap = firstLines_[page] + static_cast<std::int64_t>(page);
+    verticalScrollBar()->setValue(static_cast<int>(gap / rowsPerStep()));
+}
+
+void ScreenWindow::keyPressEvent(QKeyEvent* event) {
+    const bool ctrl = event->modifiers() == Qt::ControlModifier;
+    if ((event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) ||
+        (event->key() == Qt::Key_W && ctrl)) {
+        close();
+        return;
+    }
+    if (ctrl && event->key() == Qt::Key_Home) {
+        showPage(0);
+        return;
+    }
+    if (ctrl && event->key() == Qt::Key_End) {
+        showPage(firstLines_.size());
+        return;
+    }
+    QAbstractScrollArea::keyPressEvent(event);
+}
+
 int ScreenWindow::rowHeight() const { return std::max(1, fontMetrics().height()); }
 
 int ScreenWindow::contentWidth() const {
@@ -99,7 +129,10 @@ void ScreenWindow::updateScrollBars() {
     const int step = rowsPerStep();
     const std::int64_t visible = std::max(1, viewport()->height() / rowHeight());
     const std::int64_t hidden = std::max<std::int64_t>(0, rowCount() - visible);
-    verticalScrollBar()->setRange(0, static_cast<int>((hidden + step - 1) / step));
+    // The last page can be brought to the top even when it is shorter than the window.
+    const std::int64_t lastGap =
+        firstLines_.empty() ? 0 : firstLines_.back() + static_cast<std::int64_t>(firstLines_.size() - 1);
+    verticalScrollBar()->setRange(0, static_cast<int>(std::max((hidden + step - 1) / step, lastGap / step)));
     verticalScrollBar()->setPageStep(static_cast<int>(std::max<std::int64_t>(1, visible / step)));
     verticalScrollBar()->setSingleStep(1);
     horizontalScrollBar()->setRange(0, std::max(0, contentWidth() - viewport()->width()));
@@ -118,7 +151,7 @@ void ScreenWindow::paintEvent(QPaintEvent*) {
     painter.setPen(palette().text().color());
     const int height = rowHeight();
     const int ascent = fontMetrics().ascent();
-    const std::int64_t first = static_cast<std::int64_t>(verticalScrollBar()->value()) * rowsPerStep();
+    const std::int64_t first = topRow();
     const int x = kLeftMargin - horizontalScrollBar()->value();
     for (int y = 0; y < viewport()->height(); y += height) {
         const std::int64_t row = first + y / height;

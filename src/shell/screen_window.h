@@ -29,10 +29,17 @@ public:
     QString rowText(std::int64_t row);
     // Rows per step of the vertical scroll bar: 1 up to 9,999 rows, then 10, 100 or 1,000.
     int rowsPerStep() const;
+    // The row at the top of the window.
+    std::int64_t topRow() const;
+    // Scrolls so that the page's gap row is at the top (0 = first page; beyond the last: the last).
+    void showPage(std::size_t page);
+    std::size_t pageCount() const { return firstLines_.size(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // Esc and Ctrl+W close the window, Ctrl+Home and Ctrl+End go to the first and the last page.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void updateScrollBars();

@@ -143,6 +143,10 @@ bool CVt36View::event(QEvent* e) {
 }
 
 void CVt36View::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        Q_EMIT helpRequested();
+        return;
+    }
     const std::vector<entry::KeyPress> presses = model_ ? formKeysOf(*event) : std::vector<entry::KeyPress>{};
     if (presses.empty()) {
         QWidget::keyPressEvent(event);

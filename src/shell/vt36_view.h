@@ -43,6 +43,8 @@ Q_SIGNALS:
     void insertModeChanged(bool insert);
     // 1579 (cash-basis result) or 1580 (profit and loss) for the menu text of the result statement.
     void resultStatementKind(int command);
+    // F1: the guide at the booking form.
+    void helpRequested();
 
 protected:
     bool event(QEvent* event) override;

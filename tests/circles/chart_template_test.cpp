@@ -219,7 +219,7 @@ TEST(ChartTemplateSearch, StartDirectoryFirstThenTheProgramAndItsParents) {
     EXPECT_EQ(relative[0], "progdata");
     const auto dirs = circles::chartTemplateSearchDirectories("/opt/tm");
     ASSERT_GE(dirs.size(), 2u);
-    EXPECT_LE(dirs.size(), 5u);
+    EXPECT_LE(dirs.size(), 6u);
     EXPECT_EQ(dirs[0], "/opt/tm/progdata");
 
     std::string exe(PATH_MAX, '\0');
@@ -227,8 +227,10 @@ TEST(ChartTemplateSearch, StartDirectoryFirstThenTheProgramAndItsParents) {
     std::string programDir = exe.substr(0, exe.rfind('/'));
     EXPECT_EQ(dirs[1], programDir + "/progdata");
     std::string parent = programDir.substr(0, programDir.rfind('/'));
-    if (dirs.size() > 2) {
+    if (dirs.size() > 3) {
         EXPECT_EQ(dirs[2], parent + "/progdata");
+        // Installed under <prefix>/bin: the data in <prefix>/share/tellmark.
+        EXPECT_EQ(dirs[3], parent + "/share/tellmark");
     }
     for (std::size_t i = 0; i < dirs.size(); ++i)
         for (std::size_t j = i + 1; j < dirs.size(); ++j) EXPECT_NE(dirs[i], dirs[j]);

@@ -134,7 +134,30 @@ private Q_SLOTS:
                      QChar(0x00AD), QChar('-')));
         QCOMPARE(window->rowText(window->rowCount() - 1), QString(65, QChar('-')));
 
+        // Ctrl+End shows the last page from its top, Ctrl+Home the first; Esc closes the window.
+        window->setFocus();
+        QTest::keyClick(window, Qt::Key_End, Qt::ControlModifier);
+        QVERIFY(window->rowText(window->topRow() + 1).startsWith(QStringLiteral("S A L D E N B I L A N Z")));
+        QVERIFY(window->rowText(window->topRow() + 2).endsWith(QString::asprintf("Blatt %02i", pages)));
+        QTest::keyClick(window, Qt::Key_Home, Qt::ControlModifier);
+        QCOMPARE(window->topRow(), std::int64_t(0));
+        QTest::keyClick(window, Qt::Key_Escape);
+        QVERIFY(!window->isVisible());
+        QTRY_VERIFY(!window);
+
+        // Ctrl+W closes it as well.
+        runner_->on("TrialBalanceDialog", testing::answerWith("month", "12"));
+        runner_->on("OutputDialog", testing::press("ok"));
+        QVERIFY(frame_->runCommand(cmd::kTrialBalance));
+        window = frame_->reports().screenWindow();
+        QTest::keyClick(window, Qt::Key_W, Qt::ControlModifier);
+        QTRY_VERIFY(!window);
+
         // A new report replaces the window.
+        runner_->on("TrialBalanceDialog", testing::answerWith("month", "12"));
+        runner_->on("OutputDialog", testing::press("ok"));
+        QVERIFY(frame_->runCommand(cmd::kTrialBalance));
+        window = frame_->reports().screenWindow();
         runner_->on("ResultDialog", testing::press("ok"));
         runner_->on("OutputDialog", testing::press("ok"));
         QVERIFY(frame_->runCommand(cmd::kResultStatement));
