@@ -6,7 +6,10 @@
 #include "cli/commands.h"
 #include "cli/journal_listing.h"
 #include "cli/open_circle.h"
+#include "entry/booking_columns.h"
 #include "entry/typed_booking.h"
+#include "cli/line_input.h"
+#include "posting/posting_batch.h"
 #include "ledger/journal_record.h"
 #include "posting/reindex.h"
 #include "posting/posting_engine.h"
@@ -19,16 +22,12 @@ namespace {
 const std::vector<OptionSpec> kBookingOptions = {
     {"-k", true},     {"--date", true}, {"--doc", true},  {"--debit", true},    {"--credit", true},
     {"--text", true}, {"--amount", true}, {"--rate", true}, {"--kind", true}, {"--paid", true},
-    {"--discount", true}};
+    {"--discount", true}, {"--stdin", false}};
 
 posting::BookingKind kindOf(const std::string& name) {
-    if (name.empty() || name == "normal") return posting::BookingKind::Normal;
-    if (name == "netto") return posting::BookingKind::Net;
-    if (name == "reisekosten") return posting::BookingKind::TravelCosts;
-    if (name == "skonto") return posting::BookingKind::Discount;
-    if (name == "eu") return posting::BookingKind::Eu;
-    if (name == "13b") return posting::BookingKind::ReverseCharge;
-    throw UsageError("--kind takes netto, reisekosten, skonto, eu or 13b");
+    posting::BookingKind kind = posting::BookingKind::Normal;
+    if (!entry::bookingKindOfName(name, kind)) throw UsageError("--kind takes netto, reisekosten, skonto, eu or 13b");
+    return kind;
 }
 
 // A text option into its field, or false (after the message) when it holds characters the files cannot.
@@ -65,16 +64,90 @@ void printBooking(circles::CVt36Doc& doc, long n) {
     if (booking) printLine(format("%6i ", static_cast<int>(n)) + ledger::displayLine(*booking));
 }
 
-int reportOutcome(circles::CVt36Doc& doc, const entry::TypedOutcome& outcome, long firstNumber) {
-    switch (outcome.result) {
-    case entry::TypedResult::Saved:
-        for (int i = 0; i < outcome.linesPosted; ++i) printBooking(doc, firstNumber + i);
-        return 0;
-    case entry::TypedResult::AccountMissing:
+void reportMissingAccount(const entry::TypedOutcome& outcome) {
+    if (outcome.result == entry::TypedResult::AccountMissing)
         std::fprintf(stderr, "tellmark-cli: no account found for '%s'\n", outcome.missingAccount.c_str());
+}
+
+int reportOutcome(circles::CVt36Doc& doc, const entry::TypedOutcome& outcome, long firstNumber) {
+    if (outcome.result != entry::TypedResult::Saved) {
+        reportMissingAccount(outcome);
         return 1;
-    default: return 1;
     }
+    for (int i = 0; i < outcome.linesPosted; ++i) printBooking(doc, firstNumber + i);
+    return 0;
+}
+
+// The texts of a line from the terminal's encoding into the files'; false after the message.
+bool columnsFromTerminal(entry::TypedBooking& typed, ui::Messages& messages) {
+    for (std::string* field : {&typed.date, &typed.document, &typed.debit, &typed.credit, &typed.text, &typed.amount,
+                               &typed.rate, &typed.paid, &typed.discount}) {
+        std::optional<std::string> converted = fromTerminalChecked(*field, messages);
+        if (!converted) return false;
+        *field = std::move(*converted);
+    }
+    return true;
+}
+
+// Bookings of a block are confirmed (printed) once the block is on the disk.
+constexpr std::size_t kBlockBookings = 1000;
+
+struct PostedBooking {
+    long first;
+    int lines;
+};
+
+// post --stdin: one booking per line, in blocks; stops at the first line that is not posted.
+int postFromStdin(Context& ctx, circles::CVt36Doc& doc) {
+    posting::PostingBatch batch(doc.books());
+    std::vector<PostedBooking> block;
+    auto commit = [&]() {
+        if (!batch.open()) {
+            block.clear();
+            return true;
+        }
+        const posting::BatchCommit result = batch.commit();
+        if (result != posting::BatchCommit::Undone)
+            for (const PostedBooking& posted : block)
+                for (int i = 0; i < posted.lines; ++i) printBooking(doc, posted.first + i);
+        block.clear();
+        return result == posting::BatchCommit::Done;
+    };
+    auto refuse = [&](long lineNumber, const std::string& why) {
+        commit();  // the lines before it are posted; a failure has its own message
+        std::fprintf(stderr, "tellmark-cli: line %li%s%s: not posted, nor any line after it\n", lineNumber,
+                     why.empty() ? "" : ": ", why.c_str());
+        return 1;
+    };
+    LineInput input(0);
+    std::string line;
+    std::vector<std::string> fields;
+    long lineNumber = 0;
+    while (input.next(line)) {
+        ++lineNumber;
+        if (line.find_first_not_of(" \t") == std::string::npos) continue;
+        if (!entry::splitColumns(line, fields)) return refuse(lineNumber, "a quoted field is not closed");
+        if (lineNumber == 1 && entry::isHeaderLine(fields)) continue;
+        entry::TypedBooking typed;
+        const std::string problem = entry::bookingOfColumns(fields, typed);
+        if (!problem.empty()) return refuse(lineNumber, problem);
+        if (!columnsFromTerminal(typed, ctx.messages)) return refuse(lineNumber, "");
+        if (!batch.begin()) return refuse(lineNumber, "");
+        const long first = doc.journal().count() + 1;
+        const entry::TypedOutcome outcome = entry::postTypedBooking(doc, batch.books(), typed);
+        if (outcome.result != entry::TypedResult::Saved) {
+            reportMissingAccount(outcome);
+            return refuse(lineNumber, "");
+        }
+        block.push_back({first, outcome.linesPosted});
+        if ((block.size() >= kBlockBookings || !input.moreReady()) && !commit()) return 1;
+    }
+    if (!commit()) return 1;
+    if (input.failed()) {
+        std::fprintf(stderr, "tellmark-cli: standard input could not be read after line %li\n", lineNumber);
+        return 1;
+    }
+    return 0;
 }
 
 long bookingNumberArgument(const Arguments& args, circles::CVt36Doc& doc) {
@@ -92,6 +165,14 @@ long bookingNumberArgument(const Arguments& args, circles::CVt36Doc& doc) {
 int runPost(Context& ctx, const Words& words) {
     Arguments args(words, kBookingOptions);
     args.expectPositionals(0, 0);
+    if (args.has("--stdin")) {
+        for (const char* option : {"--date", "--doc", "--debit", "--credit", "--text", "--amount", "--rate", "--kind",
+                                   "--paid", "--discount"})
+            if (args.has(option)) throw UsageError("post --stdin takes the bookings from standard input only");
+        OpenCircle circle(ctx);
+        if (!circle.open(ctx, args.required("-k"))) return 1;
+        return postFromStdin(ctx, circle.doc);
+    }
     entry::TypedBooking typed;
     const bool storable = applyOptions(args, typed, ctx.messages);
     if (!args.has("--date") || !args.has("--debit") || !args.has("--credit"))

@@ -124,6 +124,10 @@ CheckedLine checkLine(circles::CVt36Doc& doc, posting::Books& books, const Typed
 
 TypedOutcome postTypedBooking(circles::CVt36Doc& doc, const TypedBooking& typed) {
     posting::Books books = doc.books();
+    return postTypedBooking(doc, books, typed);
+}
+
+TypedOutcome postTypedBooking(circles::CVt36Doc& doc, posting::Books& books, const TypedBooking& typed) {
     CheckedLine checked = checkLine(doc, books, typed, false);
     if (checked.outcome.result != TypedResult::Saved) return checked.outcome;
     int posted = checked.hasSecond ? posting::saveBooking(books, checked.line, checked.second, checked.secondKind)

@@ -42,6 +42,8 @@ struct TypedOutcome {
 
 // Checks and posts a new booking at the end of the journal.
 TypedOutcome postTypedBooking(circles::CVt36Doc& doc, const TypedBooking& typed);
+// The same through the given bundle of the document's books (a batch's).
+TypedOutcome postTypedBooking(circles::CVt36Doc& doc, posting::Books& books, const TypedBooking& typed);
 // Checks and changes booking n to the typed line (a changed booking never gets a second line, so kinds
 // Skonto and EU-Buchung are refused like the form refuses them on a booked line).
 TypedOutcome changeTypedBooking(circles::CVt36Doc& doc, long n, const TypedBooking& typed);

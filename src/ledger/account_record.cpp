@@ -1,5 +1,7 @@
 #include "ledger/account_record.h"
 
+#include "ledger/journal_record.h"
+
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -76,7 +78,7 @@ bool AccountRecord::isSound() const {
 }
 
 std::string amountText12(double value) {
-    std::string text = format(kAmount12, value);
+    std::string text = centsText(value, 12);
     // A sum that cancels out can land a hair below zero; it still is nothing.
     std::size_t first = text.find_first_not_of(' ');
     if (first != std::string::npos && text.compare(first, std::string::npos, "-0.00") == 0) {
@@ -103,6 +105,17 @@ double parseDecimalText(std::string_view text) {
         fracDigits = i - fracStart;
     }
     if (intDigits == 0 && fracDigits == 0) return 0.0;
+    if (intDigits + fracDigits <= 15) {
+        // The digits as a whole number, exact in a double, divided by an exact power of ten: the one
+        // rounding of the division gives the double nearest the decimal, as the full conversion would.
+        static constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7,
+                                             1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+        long long whole = 0;
+        for (std::size_t k = start; k < i; ++k)
+            if (text[k] != '.') whole = whole * 10 + (text[k] - '0');
+        const double value = static_cast<double>(whole) / kPowers[fracDigits];
+        return negative ? -value : value;
+    }
     std::string digits(text.substr(start, i - start));
     if (intDigits == 0) digits.insert(digits.begin(), '0');
     double value = 0.0;

@@ -160,7 +160,7 @@ bool Journal::appendBookings(const std::vector<BookingTexts>& lines) {
     }
     forgetReadAhead();
     // All lines of a booking in one write, on the disk before the booking counts as saved.
-    if (!file_.writeAt(before, bytes.data(), bytes.size()) || !file_.flush()) {
+    if (!file_.writeAt(before, bytes.data(), bytes.size()) || (syncEachAppend_ && !file_.flush())) {
         file_.truncate(before);
         return false;
     }

@@ -68,6 +68,9 @@ public:
     // Appends the lines of one booking (a cash discount or an EU booking has two) in one write; all of
     // them or none. The lines share one document number.
     bool appendBookings(const std::vector<BookingTexts>& lines);
+    // Whether each append is put on the disk before it returns (the default). Posting a batch turns it
+    // off and syncs once per block, under the record of the block's operation.
+    void setSyncEachAppend(bool sync) { syncEachAppend_ = sync; }
     // False when the last write took the next document number but the counter could not be stored.
     bool counterStored() const { return counterStored_; }
     bool flush();
@@ -108,6 +111,7 @@ private:
     void forgetReadAhead() { windowCount_ = 0; }
 
     ui::Messages& messages_;
+    bool syncEachAppend_ = true;
     platform::File file_;
     std::string path_;
     int chart_ = 3;

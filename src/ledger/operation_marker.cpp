@@ -84,6 +84,7 @@ bool OperationMarker::begin(const OperationRecord& record) {
 }
 
 bool OperationMarker::clear() {
+    held_ = false;
     if (!platform::removeFile(path_)) return !platform::fileExists(path_);
     return platform::syncDirectoryOf(path_);
 }

@@ -32,8 +32,14 @@ public:
     // Removes the record (the operation's writes are on disk). False when it stays.
     bool clear();
 
+    // An operation that spans many (a batch of bookings) holds its record from begin to clear: the
+    // operations inside it write no record of their own and leave the syncing to it.
+    void hold(bool held) { held_ = held; }
+    bool held() const { return held_; }
+
 private:
     std::string path_;
+    bool held_ = false;
 };
 
 // Text of the record as stored, and back.

@@ -2,7 +2,9 @@
 
 #include "platform/fault_points.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -14,7 +16,9 @@ namespace tellmark::platform {
 File::~File() { close(); }
 
 File::File(File&& other) noexcept
-    : fd_(std::exchange(other.fd_, -1)), error_(other.error_), path_(std::move(other.path_)) {}
+    : fd_(std::exchange(other.fd_, -1)), error_(other.error_), path_(std::move(other.path_)),
+      kept_(std::exchange(other.kept_, Kept::Nothing)), keptLength_(other.keptLength_),
+      image_(std::move(other.image_)) {}
 
 File& File::operator=(File&& other) noexcept {
     if (this != &other) {
@@ -22,8 +26,35 @@ File& File::operator=(File&& other) noexcept {
         fd_ = std::exchange(other.fd_, -1);
         error_ = other.error_;
         path_ = std::move(other.path_);
+        kept_ = std::exchange(other.kept_, Kept::Nothing);
+        keptLength_ = other.keptLength_;
+        image_ = std::move(other.image_);
     }
     return *this;
+}
+
+bool File::keep(Kept what) {
+    forgetKept();
+    if (what == Kept::Nothing) return true;
+    const std::int64_t len = length();
+    if (len < 0) return false;
+    if (what == Kept::Content) {
+        std::string content(static_cast<std::size_t>(len), '\0');
+        if (!readExact(0, content.data(), content.size())) return false;
+        image_ = std::move(content);
+    }
+    keptLength_ = len;
+    kept_ = what;
+    return true;
+}
+
+void File::noteWrite(std::int64_t pos, const void* data, std::size_t n) {
+    const std::int64_t end = pos + static_cast<std::int64_t>(n);
+    if (kept_ == Kept::Content) {
+        if (static_cast<std::int64_t>(image_.size()) < end) image_.resize(static_cast<std::size_t>(end), '\0');
+        std::memcpy(image_.data() + pos, data, n);
+    }
+    if (end > keptLength_) keptLength_ = end;
 }
 
 bool File::openWith(const std::string& path, int flags, int lockOp) {
@@ -107,6 +138,7 @@ bool File::renameTo(const std::string& to) {
 }
 
 void File::close() {
+    forgetKept();
     if (fd_ >= 0) {
         ::close(fd_);  // releases the lock
         fd_ = -1;
@@ -117,6 +149,12 @@ std::int64_t File::readAt(std::int64_t pos, void* buffer, std::size_t n) {
     if (fd_ < 0) {
         error_ = EBADF;
         return -1;
+    }
+    if (kept_ == Kept::Content && pos >= 0) {
+        const std::int64_t size = static_cast<std::int64_t>(image_.size());
+        const std::size_t got = pos >= size ? 0 : static_cast<std::size_t>(std::min<std::int64_t>(size - pos, n));
+        if (got > 0) std::memcpy(buffer, image_.data() + pos, got);
+        return static_cast<std::int64_t>(got);
     }
     std::size_t done = 0;
     auto* out = static_cast<char*>(buffer);
@@ -150,6 +188,7 @@ bool File::writeAt(std::int64_t pos, const void* data, std::size_t n) {
     }
     bool tear = false;
     if (int fault = faultAt(Change::Write, path_); fault != kProceed) {
+        forgetKept();
         if (fault != kTearWrite) {
             error_ = fault;
             return false;
@@ -164,10 +203,12 @@ bool File::writeAt(std::int64_t pos, const void* data, std::size_t n) {
         if (w < 0) {
             if (errno == EINTR) continue;
             error_ = errno;
+            forgetKept();
             return false;
         }
         if (w == 0) {
             error_ = ENOSPC;
+            forgetKept();
             return false;
         }
         done += static_cast<std::size_t>(w);
@@ -176,6 +217,7 @@ bool File::writeAt(std::int64_t pos, const void* data, std::size_t n) {
         error_ = EIO;
         return false;
     }
+    if (kept_ != Kept::Nothing) noteWrite(pos, data, n);
     return true;
 }
 
@@ -196,12 +238,16 @@ bool File::truncate(std::int64_t length) {
     }
     if (int fault = faultAt(Change::Truncate, path_); fault != kProceed) {
         error_ = fault;
+        forgetKept();
         return false;
     }
     if (::ftruncate(fd_, static_cast<off_t>(length)) != 0) {
         error_ = errno;
+        forgetKept();
         return false;
     }
+    if (kept_ == Kept::Content) image_.resize(static_cast<std::size_t>(length), '\0');
+    keptLength_ = length;
     return true;
 }
 
@@ -214,6 +260,7 @@ bool File::stillAtPath() const {
 
 std::int64_t File::length() const {
     if (fd_ < 0) return -1;
+    if (kept_ != Kept::Nothing) return keptLength_;
     struct stat st;
     if (::fstat(fd_, &st) != 0) return -1;
     return static_cast<std::int64_t>(st.st_size);

@@ -60,11 +60,28 @@ public:
     // errno of the last failed call.
     int lastError() const { return error_; }
 
+    // While the program alone writes the file (held with writing denied to others, during a run of many
+    // small writes): Length keeps the length in memory, Content the whole content too, so reads and the
+    // length cost no system call. Every write still goes to the disk first; a write that fails drops
+    // what is kept, so what is read afterwards comes from the disk. False when the file cannot be read.
+    enum class Kept { Nothing, Length, Content };
+    bool keep(Kept what);
+    Kept kept() const { return kept_; }
+
 private:
     bool openWith(const std::string& path, int flags, int lockOp);
+    void noteWrite(std::int64_t pos, const void* data, std::size_t n);
+    void forgetKept() {
+        kept_ = Kept::Nothing;
+        image_.clear();
+        image_.shrink_to_fit();
+    }
     int fd_ = -1;
     int error_ = 0;
     std::string path_;
+    Kept kept_ = Kept::Nothing;
+    std::int64_t keptLength_ = 0;
+    std::string image_;
 };
 
 // Probe codes: what opening a file for reading and writing would meet.

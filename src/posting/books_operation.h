@@ -45,7 +45,12 @@ private:
     bool started_ = false;
     bool ended_ = false;
     bool journalChanged_ = false;
+    bool joined_ = false;  // runs inside a batch that holds the record
 };
+
+// Whether an operation may change the books now: not while a file is damaged or a repair is pending (an
+// earlier unfinished operation of this session is repaired first). False after the message.
+bool booksMayChange(Books& books);
 
 // Opening a circle: repairs an unfinished operation when the circle has a record of one, and tells the
 // person. True when the books may be written (nothing to repair, or repaired).

@@ -16,6 +16,7 @@ inline constexpr std::string_view kOpAccount = cp<"Kontenpflege">();
 inline constexpr std::string_view kOpReorganisation = cp<"Neuverbuchung / Reorganisation">();
 inline constexpr std::string_view kOpReindex = cp<"Neuindizierung">();
 inline constexpr std::string_view kOpRecovery = cp<"Wiederherstellung">();
+inline constexpr std::string_view kOpBatchPosting = cp<"Stapelbuchung">();
 
 // Opening a circle whose last operation did not finish.
 inline constexpr std::string_view kUnfinishedRecovered =
@@ -58,6 +59,9 @@ inline constexpr std::string_view kFailedBeforeJournal =
 inline constexpr std::string_view kFailedAfterJournal =
     cp<"Beim Schreiben ist ein Fehler aufgetreten (%s): die Änderung steht im Journal, aber nicht alle "
        "Salden und Indexdateien konnten geschrieben werden.\nBitte nicht noch einmal erfassen.\n">();
+inline constexpr std::string_view kFailedInBatch =
+    cp<"Beim Schreiben ist ein Fehler aufgetreten (%s): die noch nicht bestätigten Buchungen des laufenden "
+       "Blocks wurden nicht gespeichert.\n">();
 inline constexpr std::string_view kFailedRepaired =
     cp<"Salden, Indexdateien und Belegnummer wurden aus dem Journal neu aufgebaut; die Bücher stimmen.">();
 inline constexpr std::string_view kFailedNotRepaired =

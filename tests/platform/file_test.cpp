@@ -5,6 +5,7 @@
 
 #include <functional>
 
+#include "platform/fault_points.h"
 #include "platform/file.h"
 #include "support/temp_dir.h"
 
@@ -93,6 +94,42 @@ TEST(File, ReadWriteAtPositionsAndClosedFile) {
     EXPECT_FALSE(f.readExact(5, buf, 2));
     EXPECT_TRUE(f.truncate(5));
     EXPECT_EQ(f.length(), 5);
+}
+
+// What is kept in memory is what the disk holds after every write the program makes, and a write that
+// fails gives the reading back to the disk (which then holds whatever the failure left).
+TEST(File, KeptContentFollowsEveryWriteAndIsDroppedWhenOneFails) {
+    TempDir dir;
+    File f;
+    ASSERT_TRUE(f.create(dir.file("a")));
+    ASSERT_TRUE(f.writeAt(0, "abcdef", 6));
+    ASSERT_TRUE(f.keep(File::Kept::Content));
+    ASSERT_TRUE(f.writeAt(4, "XYZ", 3));   // over the end
+    ASSERT_TRUE(f.truncate(6));
+    ASSERT_TRUE(f.writeAt(8, "!", 1));     // a hole, as the disk fills it
+    EXPECT_EQ(f.length(), 9);
+    char kept[16] = {};
+    EXPECT_EQ(f.readAt(0, kept, sizeof kept), 9);
+    EXPECT_EQ(std::string(kept, 9), std::string("abcdXY\0\0!", 9));
+    EXPECT_EQ(testing::readFile(dir.file("a")), std::string(kept, 9));
+    EXPECT_EQ(f.readAt(20, kept, 4), 0);
+
+    setFaultHook([](Change, const std::string&) { return kTearWrite; });
+    EXPECT_FALSE(f.writeAt(0, "1234", 4));
+    setFaultHook(nullptr);
+    EXPECT_EQ(f.kept(), File::Kept::Nothing);
+    char read[16] = {};
+    EXPECT_EQ(f.readAt(0, read, sizeof read), 9);
+    EXPECT_EQ(std::string(read, 9), testing::readFile(dir.file("a")));
+    EXPECT_EQ(std::string(read, 2), "12");  // the half that reached the file
+
+    ASSERT_TRUE(f.keep(File::Kept::Length));
+    ASSERT_TRUE(f.writeAt(9, "++", 2));
+    EXPECT_EQ(f.length(), 11);
+    EXPECT_EQ(f.readAt(9, read, 2), 2);  // the content still comes from the disk
+    File moved(std::move(f));
+    EXPECT_EQ(moved.kept(), File::Kept::Length);
+    EXPECT_EQ(moved.length(), 11);
 }
 
 }  // namespace

@@ -3,7 +3,8 @@
 // or the process killed right there. After each trial the circle is opened afresh, and then:
 //   - it opens and may be written (an unfinished operation was repaired on opening),
 //   - no booking is in the journal twice, and a booking reported saved is there,
-//   - a two-line booking is there whole or not at all,
+//   - a two-line booking is there whole or not at all, and so is each block of a batch (the blocks
+//     reported committed are there),
 //   - the balance file is exactly what a reorganisation builds from the journal,
 //   - both indexes cover the journal, and no document number was handed out twice.
 
@@ -26,6 +27,7 @@
 #include "platform/fault_points.h"
 #include "posting/account_maintenance.h"
 #include "posting/books_operation.h"
+#include "posting/posting_batch.h"
 #include "posting/posting_engine.h"
 #include "posting/reindex.h"
 #include "posting/reorganisation.h"
@@ -144,12 +146,35 @@ void buildBooks() {
 
 struct Operation {
     const char* name;
-    // Runs the operation on the open circle; 1 when it reported success.
+    // Runs the operation on the open circle; what it reported (1 for success; a batch: its blocks committed).
     std::function<int(circles::CVt36Doc&, ui::Messages&)> run;
     // The booking texts a success puts in the journal (each line), and those it takes out.
     std::vector<std::string> adds;
     std::vector<std::string> removes;
+    // A batch: the texts of each block, and the result of a run that committed them all.
+    std::vector<std::vector<std::string>> blocks = {};
+    int fullResult = 1;
 };
+
+// Five bookings in blocks of two, two and one; the blocks committed.
+int postBatch(circles::CVt36Doc& doc) {
+    PostingBatch batch(doc.books());
+    int committed = 0;
+    int n = 0;
+    for (int block = 0; block < 3; ++block) {
+        if (!batch.begin()) return committed;
+        for (int k = 0; k < (block < 2 ? 2 : 1); ++k) {
+            ++n;
+            Books& books = batch.books();
+            const std::string d = format("%06i", static_cast<int>(books.numbering->next()));
+            if (saveBooking(books, line("18.04", d, 1200, 8400, format("Stapel %i", n), 100.0 + n, 19.0)) != 1)
+                return committed;
+        }
+        if (batch.commit() != BatchCommit::Done) return committed;
+        ++committed;
+    }
+    return committed;
+}
 
 std::vector<Operation> operations() {
     return {
@@ -223,6 +248,12 @@ std::vector<Operation> operations() {
          },
          {},
          {}},
+        {"batch",
+         [](circles::CVt36Doc& doc, ui::Messages&) { return postBatch(doc); },
+         {},
+         {},
+         {{"Stapel 1", "Stapel 2"}, {"Stapel 3", "Stapel 4"}, {"Stapel 5"}},
+         3},
     };
 }
 
@@ -250,7 +281,8 @@ int countText(const std::vector<std::string>& records, const std::string& text) 
 struct Trial {
     std::string label;
     const Operation* op;
-    bool reported = false;  // the operation reported success
+    int reported = 0;  // what the operation reported
+    bool succeeded() const { return reported == op->fullResult; }
 };
 
 void checkBooks(const Trial& trial) {
@@ -270,16 +302,31 @@ void checkBooks(const Trial& trial) {
         const int present = countText(records, trial.op->adds.front());
         const int whole = static_cast<int>(trial.op->adds.size());
         EXPECT_TRUE(present == 0 || present == whole) << present << " of " << whole << " lines";
-        if (trial.reported) {
+        if (trial.succeeded()) {
             EXPECT_EQ(present, whole);
         }
     }
     for (const std::string& gone : trial.op->removes) {
         const int present = countText(records, gone);
         EXPECT_LE(present, 1);
-        if (trial.reported) {
+        if (trial.succeeded()) {
             EXPECT_EQ(present, 0);
         }
+    }
+    // A batch: each block whole or not at all, the committed ones there, none after a missing one.
+    bool blockMissing = false;
+    for (std::size_t b = 0; b < trial.op->blocks.size(); ++b) {
+        int present = 0;
+        for (const std::string& text : trial.op->blocks[b]) present += countText(records, text);
+        const int whole = static_cast<int>(trial.op->blocks[b].size());
+        EXPECT_TRUE(present == 0 || present == whole) << "block " << b << ": " << present << " of " << whole;
+        if (static_cast<int>(b) < trial.reported) {
+            EXPECT_EQ(present, whole) << "committed block " << b;
+        }
+        if (blockMissing) {
+            EXPECT_EQ(present, 0) << "block " << b << " after a missing one";
+        }
+        blockMissing = blockMissing || present == 0;
     }
     // Bookings that are not the operation's own are all still there.
     for (int i = 1; i <= 20; ++i) {
@@ -344,7 +391,7 @@ protected:
         Session session;
         EXPECT_EQ(session.opened, 1);
         arm(Fault::Count, 0);
-        EXPECT_EQ(op.run(session.doc, session.messages), 1) << op.name;
+        EXPECT_EQ(op.run(session.doc, session.messages), op.fullResult) << op.name;
         disarm();
         return g_seen;
     }
@@ -363,7 +410,7 @@ protected:
             arm(tear ? Fault::Tear : Fault::Kill, n);
             const int result = op.run(session.doc, session.messages);
             disarm();
-            const char reported = result == 1 ? 'y' : 'n';
+            const char reported = static_cast<char>('0' + result);
             if (write(pipeEnds[1], &reported, 1) != 1) _exit(4);
             _exit(0);
         }
@@ -377,7 +424,7 @@ protected:
         const int code = WEXITSTATUS(status);
         ASSERT_TRUE(code == 0 || code == 77) << "child ended with " << code;
         ++trialsRun;
-        checkBooks({format("%s, %s at write %i", op.name, tear ? "torn" : "killed", n), &op, told && reported == 'y'});
+        checkBooks({format("%s, %s at write %i", op.name, tear ? "torn" : "killed", n), &op, told ? reported - '0' : 0});
     }
 
     void failedAt(const Operation& op, int n, Fault fault) {
@@ -391,13 +438,13 @@ protected:
             result = op.run(session.doc, session.messages);
             disarm();
             // A failure is never silent.
-            if (result != 1) {
+            if (result != op.fullResult) {
                 EXPECT_FALSE(session.messages.entries.empty()) << op.name << " at write " << n;
             }
         }
         ++trialsRun;
         checkBooks({format("%s, %s at write %i", op.name, fault == Fault::FailOnce ? "EIO" : "ENOSPC from", n), &op,
-                    result == 1});
+                    result});
     }
 
     tellmark::testing::TempDir original;

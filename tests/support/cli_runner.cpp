@@ -12,9 +12,10 @@ extern char** environ;
 
 namespace tellmark::testing {
 
-CliResult runCli(const std::string& dir, const std::vector<std::string>& args) {
+CliResult runCli(const std::string& dir, const std::vector<std::string>& args, const std::string& input) {
     TempDir capture;
-    std::string outPath = capture.file("out"), errPath = capture.file("err");
+    std::string outPath = capture.file("out"), errPath = capture.file("err"), inPath = capture.file("in");
+    writeFile(inPath, input);
     std::vector<std::string> argv{TELLMARK_CLI_PATH, "-C", dir};
     argv.insert(argv.end(), args.begin(), args.end());
     std::vector<char*> cargv;
@@ -23,7 +24,7 @@ CliResult runCli(const std::string& dir, const std::vector<std::string>& args) {
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 0, input.empty() ? "/dev/null" : inPath.c_str(), O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     pid_t pid;

@@ -12,7 +12,8 @@ struct CliResult {
     std::string err;  // stderr
 };
 
-// Runs tellmark-cli with "-C dir" and the given arguments (passed as they are, UTF-8).
-CliResult runCli(const std::string& dir, const std::vector<std::string>& args);
+// Runs tellmark-cli with "-C dir" and the given arguments (passed as they are, UTF-8), with input as its
+// standard input (empty: /dev/null).
+CliResult runCli(const std::string& dir, const std::vector<std::string>& args, const std::string& input = "");
 
 }  // namespace tellmark::testing
