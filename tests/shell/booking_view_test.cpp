@@ -39,11 +39,8 @@ private Q_SLOTS:
             }
         }
         runner_ = std::make_unique<testing::ScriptedRunner>();
-        runner_->on("CircleSelectionDialog", testing::answerWith("number", "1"));
-        frame_ = std::make_unique<CMainFrame>(runner_.get());
-        QVERIFY(frame_->newDocument());
-        frame_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
+        frame_ = testing::openFrame(*runner_);
+        QVERIFY(frame_);
     }
     void cleanup() {
         frame_.reset();

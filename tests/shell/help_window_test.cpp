@@ -25,11 +25,8 @@ private Q_SLOTS:
         dir_ = std::make_unique<testing::StartDirectory>();
         testing::createCircle(1, "Muster GmbH", 2024);
         runner_ = std::make_unique<testing::ScriptedRunner>();
-        runner_->on("CircleSelectionDialog", testing::answerWith("number", "1"));
-        frame_ = std::make_unique<CMainFrame>(runner_.get());
-        QVERIFY(frame_->newDocument());
-        frame_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
+        frame_ = testing::openFrame(*runner_);
+        QVERIFY(frame_);
     }
     void cleanup() {
         frame_.reset();

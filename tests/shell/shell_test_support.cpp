@@ -102,6 +102,17 @@ void createCircleSettingsOnly(int number, const std::string& name, int year) {
     writeSettings(number, name, year, true);
 }
 
+std::unique_ptr<CMainFrame> openFrame(ScriptedRunner& runner, int number, bool shown) {
+    runner.on("CircleSelectionDialog", answerWith("number", QString::number(number)));
+    auto frame = std::make_unique<CMainFrame>(&runner);
+    if (!frame->newDocument()) return nullptr;
+    if (shown) {
+        frame->show();
+        if (!QTest::qWaitForWindowExposed(frame.get())) return nullptr;
+    }
+    return frame;
+}
+
 std::string readAll(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream out;

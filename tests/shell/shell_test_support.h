@@ -13,6 +13,7 @@
 
 #include "shell/application.h"
 #include "shell/dialog_runner.h"
+#include "shell/main_frame.h"
 
 namespace tellmark::shell::testing {
 
@@ -74,6 +75,10 @@ private:
 void createCircle(int number, const std::string& name, int year, bool cashBasis = true);
 // Creates circle `number` with settings file only (no ledger files for its year).
 void createCircleSettingsOnly(int number, const std::string& name, int year);
+
+// A main frame on the runner with circle `number` opened through the selection (null when it did not
+// open); shown on the screen and exposed when `shown`.
+std::unique_ptr<CMainFrame> openFrame(ScriptedRunner& runner, int number = 1, bool shown = true);
 
 // The whole file as bytes.
 std::string readAll(const std::string& path);
