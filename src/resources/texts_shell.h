@@ -25,9 +25,9 @@ inline constexpr std::string_view kMsgHelpFileMissing = cp<"Die Hilfedatei '%s' 
 inline constexpr std::string_view kStatusReindexDone =
     cp<"Neuindizierung abgeschlossen: Kontenindex und Journalindex wurden neu erstellt.">();
 inline constexpr std::string_view kStatusReorgDone =
-    cp<"Neuverbuchung / Reorganisation abgeschlossen: %li Buchungssätze neu verbucht.">();
+    cp<"Neuverbuchung / Reorganisation abgeschlossen. Neu verbuchte Buchungssätze: %li">();
 inline constexpr std::string_view kStatusReorgUnposted =
-    cp<"Neuverbuchung / Reorganisation abgeschlossen: %li Buchungssätze neu verbucht, %li blieben unverbucht.">();
+    cp<"Neuverbuchung / Reorganisation abgeschlossen. Neu verbuchte Buchungssätze: %li, unverbucht: %li">();
 
 // Menu titles.
 inline constexpr std::string_view kMenuFile = cp<"&Datei">();

@@ -91,7 +91,7 @@ private Q_SLOTS:
         QCOMPARE(frame_->view()->model()->bookingCount(), 3L);
         // The run ends without a message; the status bar says it is done.
         QCOMPARE(frame_->statusBar()->currentMessage(),
-                 QString::fromUtf8("Neuverbuchung / Reorganisation abgeschlossen: 3 Buchungssätze neu verbucht."));
+                 QString::fromUtf8("Neuverbuchung / Reorganisation abgeschlossen. Neu verbuchte Buchungssätze: 3"));
     }
 
     void bookingWithMissingAccountIsDroppedByItsButton() {
@@ -122,7 +122,7 @@ private Q_SLOTS:
         QCOMPARE(QByteArray::fromStdString(testing::readAll(file("sal"))), QByteArray::fromStdString(twoBookingsSal_));
         QCOMPARE(frame_->view()->model()->bookingCount(), 2L);
         QCOMPARE(frame_->statusBar()->currentMessage(),
-                 QString::fromUtf8("Neuverbuchung / Reorganisation abgeschlossen: 2 Buchungssätze neu verbucht."));
+                 QString::fromUtf8("Neuverbuchung / Reorganisation abgeschlossen. Neu verbuchte Buchungssätze: 2"));
     }
 
     void dialogsHandBackWhatWasEntered() {
