@@ -4,6 +4,7 @@
 #include "config/dates.h"
 #include "config/file_names.h"
 #include "ledger/ledger_check.h"
+#include "platform/directory.h"
 #include "posting/books_operation.h"
 #include "resources/format.h"
 #include "resources/texts_circles.h"
@@ -53,8 +54,7 @@ CVt36Doc::CVt36Doc(ui::Messages& messages, ui::Progress& progress)
 CVt36Doc::~CVt36Doc() { closeCircle(); }
 
 int CVt36Doc::readProgramConfig() {
-    if (platform::probeFile(std::string(config::kProgramConfigFileName)) == platform::kProbeMissing &&
-        programConfig_.createDefaults() != 1)
+    if (!platform::fileExists(std::string(config::kProgramConfigFileName)) && programConfig_.createDefaults() != 1)
         return 0;
     if (programConfig_.readAllSettings() != 1) return 0;
     paths_[config::DocumentPaths::kSlotDataDirectory] = dataDirectory();
@@ -73,15 +73,14 @@ int CVt36Doc::readSettings() {
 }
 
 bool CVt36Doc::openDataFile(platform::File& file, const std::string& path) {
-    int probe = platform::probeFile(path);
-    bool opened = false;
-    if (probe == platform::kProbeMissing) {
+    bool opened = true;
+    if (file.openProbed(path, platform::Share::DenyWrite) == platform::kProbeMissing) {
         platform::File created;
         opened = created.create(path);
         created.close();
         if (opened) opened = file.open(path, platform::Share::DenyWrite);
-    } else if (probe == platform::kProbePresent) {
-        opened = file.open(path, platform::Share::DenyWrite);
+    } else {
+        opened = file.isOpen();
     }
     if (!opened) messages_.show(format(text::kMsgDataFileOpenFailed, path.c_str()), text::kCaptionError, ui::kIconStop);
     return opened;
@@ -89,9 +88,13 @@ bool CVt36Doc::openDataFile(platform::File& file, const std::string& path) {
 
 bool CVt36Doc::openJournal(const std::string& path) {
     // Created like any data file when missing, then kept open by the journal itself.
-    platform::File probeHolder;
-    if (!openDataFile(probeHolder, path)) return false;
-    probeHolder.close();
+    if (!platform::fileExists(path)) {
+        platform::File created;
+        if (!created.create(path)) {
+            messages_.show(format(text::kMsgDataFileOpenFailed, path.c_str()), text::kCaptionError, ui::kIconStop);
+            return false;
+        }
+    }
     if (journal_.open(path)) return true;
     messages_.show(format(text::kMsgDataFileOpenFailed, path.c_str()), text::kCaptionError, ui::kIconStop);
     return false;

@@ -2,6 +2,7 @@
 
 #include "cli/arguments.h"
 #include "config/file_names.h"
+#include "platform/directory.h"
 #include "platform/file.h"
 #include "resources/format.h"
 #include "resources/texts_circles.h"
@@ -22,8 +23,7 @@ int requireCircleNumber(Context& ctx, const std::string& text) {
 }
 
 bool CircleAccess::readProgramConfig() {
-    if (platform::probeFile(std::string(config::kProgramConfigFileName)) == platform::kProbeMissing &&
-        ini_.createDefaults() != 1)
+    if (!platform::fileExists(std::string(config::kProgramConfigFileName)) && ini_.createDefaults() != 1)
         return false;
     return ini_.readAllSettings() == 1;
 }

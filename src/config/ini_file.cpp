@@ -36,7 +36,9 @@ void CIniDatei::report(std::string_view templ) const {
 int CIniDatei::open(bool exclusive) {
     close();
     if (isBlank(path_)) return kIniBlankPath;
-    int probe = platform::probeFile(path_);
+    const platform::Share share = exclusive ? platform::Share::Exclusive : platform::Share::Shared;
+    int probe = file_.openProbed(path_, share);
+    lastProbe_ = probe;
     if (probe == platform::kProbeMissing) {
         platform::File created;
         if (!created.create(path_) ||
@@ -44,14 +46,22 @@ int CIniDatei::open(bool exclusive) {
             report(text::kIniCannotCreate);
             return 0;
         }
+        created.close();
+        probe = file_.openProbed(path_, share) == platform::kProbePresent ? platform::kProbePresent : 0;
+        if (probe != platform::kProbePresent) {
+            report(text::kIniCannotOpen);
+            return 0;
+        }
     } else if (probe != platform::kProbePresent) {
-        return probe;
+        // Refused to an exclusive open only because someone else reads it: that holder does not deny
+        // writing, so it is no lock but a file that cannot be opened now.
+        if (exclusive && probe == platform::kProbeLocked && platform::probeFile(path_) == platform::kProbePresent) {
+            report(text::kIniCannotOpen);
+            return 0;
+        }
+        return probe;  // opened elsewhere with writing denied, or not to be opened at all: the code tells
     }
     exclusive_ = exclusive;
-    if (!file_.open(path_, exclusive ? platform::Share::Exclusive : platform::Share::Shared)) {
-        report(text::kIniCannotOpen);
-        return 0;
-    }
     if (readAll() != 1) {
         close();
         return 0;

@@ -53,12 +53,15 @@ public:
     const std::string& text() const { return text_; }
 
 protected:
+    // What the last open met when it opened the file (a probe code; kProbePresent when it opened).
+    int lastProbe() const { return lastProbe_; }
     ui::Messages& messages_;
 
 private:
     void report(std::string_view templ) const;
 
     std::string path_;
+    int lastProbe_ = 1;
     std::string text_;
     platform::File file_;
     // False after a failed read: the text is not the file's, so saving it would lose lines.

@@ -234,15 +234,17 @@ int CIniSB::upgrade() {
 }
 
 int CIniSB::open(bool exclusive) {
-    const int probe = platform::probeFile(path());
-    if (probe == platform::kProbeLocked || probe == platform::kProbeDiskFull || probe == platform::kProbeOther) {
+    const int opened = CIniDatei::open(exclusive);
+    const int probe = lastProbe();
+    if (opened != 1 &&
+        (probe == platform::kProbeLocked || probe == platform::kProbeDiskFull || probe == platform::kProbeOther)) {
         std::string_view templ = probe == platform::kProbeLocked     ? text::kConfigLocked
                                  : probe == platform::kProbeDiskFull ? text::kConfigDiskFull
                                                                      : text::kConfigUnusable;
         messages_.show(format(templ, path().c_str()), text::kCaptionError, ui::kIconStop);
         return probe;
     }
-    return CIniDatei::open(exclusive);
+    return opened;
 }
 
 void CIniSB::deriveScreenCell() {

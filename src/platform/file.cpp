@@ -279,10 +279,9 @@ bool File::flush() {
     return true;
 }
 
-int probeFile(const std::string& path) {
-    File f;
-    if (f.open(path, Share::Shared)) return kProbePresent;
-    switch (f.lastError()) {
+int File::openProbed(const std::string& path, Share share) {
+    if (open(path, share)) return kProbePresent;
+    switch (lastError()) {
     case ENOENT:
     case ENOTDIR: return kProbeMissing;
     case EACCES:
@@ -294,6 +293,11 @@ int probeFile(const std::string& path) {
     case EDQUOT: return kProbeDiskFull;
     default: return kProbeOther;
     }
+}
+
+int probeFile(const std::string& path) {
+    File f;
+    return f.openProbed(path, Share::Shared);
 }
 
 bool readWholeFile(const std::string& path, std::string& out) {

@@ -27,6 +27,9 @@ public:
 
     // Opens an existing file. Exclusive opens for reading only; the others for reading and writing.
     bool open(const std::string& path, Share share);
+    // As open, telling what it met as probeFile tells it (kProbePresent: the file is open), so that a
+    // file is not opened once to look and again to use.
+    int openProbed(const std::string& path, Share share);
     // Creates the file or cuts it to length 0, for writing and reading, shared. Fails, leaving the file
     // as it is, while another holder has it open.
     bool create(const std::string& path);
