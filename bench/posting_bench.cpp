@@ -156,7 +156,7 @@ void BM_ReorganiseAMillion(benchmark::State& state) {
     doc.readProgramConfig();
     doc.openCircle(1);
     ui::NoDecisions nobody;
-    for (auto _ : state) benchmark::DoNotOptimize(posting::reorganise(doc, nobody, books.progress_).outcome);
+    for (auto _ : state) benchmark::DoNotOptimize(posting::reorganise(doc.books(), nobody, books.progress_).outcome);
 }
 BENCHMARK(BM_ReorganiseAMillion)->Unit(benchmark::kMillisecond)->Iterations(2);
 

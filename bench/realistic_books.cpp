@@ -76,7 +76,7 @@ RealisticBooks::RealisticBooks(long bookings) : bookings_(bookings) {
     doc.readProgramConfig();
     require(doc.openCircle(1) == 1, "circle not opened");
     ui::NoDecisions nobody;
-    const posting::ReorganisationResult result = posting::reorganise(doc, nobody, progress);
+    const posting::ReorganisationResult result = posting::reorganise(doc.books(), nobody, progress);
     require(result.outcome == posting::ReorgOutcome::Done && result.pending.empty() && result.bookingsDropped == 0 &&
                 result.bookingCount == bookings,
             "reorganisation did not post every booking");

@@ -83,7 +83,7 @@ void BM_RealisticReorganisation(benchmark::State& state) {
     auto doc = openBooks(books, state);
     ui::NoDecisions nobody;
     for (auto _ : state) {
-        const posting::ReorganisationResult result = posting::reorganise(*doc, nobody, books.progress);
+        const posting::ReorganisationResult result = posting::reorganise(doc->books(), nobody, books.progress);
         if (result.outcome != posting::ReorgOutcome::Done) state.SkipWithError("reorganisation failed");
     }
 }

@@ -11,7 +11,7 @@
 #include <string>
 #include <unistd.h>
 
-#include "circles/circle_settings.h"
+#include "config/circle_settings.h"
 #include "ledger/account_index.h"
 #include "ledger/salden.h"
 #include "platform/file.h"
@@ -83,7 +83,7 @@ public:
     platform::File balanceFile;
     ledger::CSalden cursor{messages};
     ledger::CSIndex index{messages, progress};
-    circles::CircleSettings settings;
+    config::CircleSettings settings;
 
 private:
     std::string dir_;

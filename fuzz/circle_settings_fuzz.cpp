@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "circles/circle_settings.h"
+#include "config/circle_settings.h"
 #include "circles/circle_settings_file.h"
 #include "fuzz_support.h"
 #include "resources/format.h"

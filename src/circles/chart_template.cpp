@@ -10,7 +10,7 @@
 #include "platform/file.h"
 #include "posting/account_maintenance.h"
 #include "posting/vat_preset.h"
-#include "reports/account_classes.h"
+#include "chart/account_classes.h"
 #include "resources/format.h"
 #include "resources/texts_circles_templates.h"
 #include "resources/texts_common.h"
@@ -91,7 +91,7 @@ std::optional<TemplateAccount> parseAccountLine(std::string_view line, int chart
     if (digits == 0 || digits > kMostNumberDigits || digits >= line.size() || line[digits] != ' ') return std::nullopt;
     const int number = ledger::parseLeadingInt(line.substr(0, digits));
     if (number < 1 || number > kHighestAccount) return std::nullopt;
-    if (reports::AccountKindOf(number, chart) == reports::AccountKind::Other) return std::nullopt;
+    if (chart::AccountKindOf(number, chart) == chart::AccountKind::Other) return std::nullopt;
 
     std::string_view rest = line.substr(digits);
     std::optional<std::string_view> rate;

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "circles/circle_settings.h"
+#include "config/circle_settings.h"
 #include "ui/messages.h"
 
 namespace tellmark::circles {
@@ -41,7 +41,7 @@ std::string nameFieldRule(std::string_view text);
 bool startMonthEnabled(std::string_view yearText);
 
 // The fields as the dialog shows an existing circle.
-CircleCreateFields fieldsFromSettings(const CircleSettings& settings);
+CircleCreateFields fieldsFromSettings(const config::CircleSettings& settings);
 // Reads an existing circle's settings into the fields; 0 after "Unerwarteter Fehler beim Öffnen/Lesen
 // der Buchungskreisdaten !".
 int loadCircleFields(const std::string& dataDirectory, int number, CircleCreateFields& fields,

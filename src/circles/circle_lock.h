@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "circles/circle_settings.h"
+#include "config/circle_settings.h"
 #include "platform/file.h"
 
 namespace tellmark::circles {
@@ -16,10 +16,10 @@ public:
     // 1 when held (files of the year that do not exist yet are left alone); the probe code 4 when another
     // copy has the circle open or its files are write-protected; 0 for any other failure. Nothing is held
     // unless the result is 1.
-    int acquire(const std::string& dataDirectory, int number, const CircleSettings& settings);
+    int acquire(const std::string& dataDirectory, int number, const config::CircleSettings& settings);
     // Adds the files of another year or chart (the circle's settings after a change); on a failure
     // nothing stays held.
-    int add(const std::string& dataDirectory, int number, const CircleSettings& settings);
+    int add(const std::string& dataDirectory, int number, const config::CircleSettings& settings);
     void release() { files_.clear(); }
 
 private:

@@ -4,10 +4,19 @@
 
 #include <string>
 
-#include "circles/circle_settings.h"
+#include "config/circle_settings.h"
 #include "config/ini_file.h"
 
 namespace tellmark::circles {
+
+// The record lives below the folders that read it; the circle's own code names it as its own.
+using config::CircleSettings;
+using config::DatevData;
+using config::ElsterData;
+using config::kCircleNameLength;
+using config::kCurrencyLength;
+using config::kDocumentNumberLength;
+using config::kPathLength;
 
 class CIniBK : public config::CIniDatei {
 public:

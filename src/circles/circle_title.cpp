@@ -5,7 +5,7 @@
 
 namespace tellmark::circles {
 
-std::string circleTitle(int number, const CircleSettings& s) {
+std::string circleTitle(int number, const config::CircleSettings& s) {
     std::string name = s.name;
     name.erase(name.find_last_not_of(' ') + 1);
     if (s.spanYear) {

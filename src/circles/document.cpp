@@ -5,13 +5,14 @@
 #include "config/file_names.h"
 #include "ledger/ledger_check.h"
 #include "platform/directory.h"
+#include "posting/books_check.h"
 #include "posting/books_operation.h"
 #include "resources/format.h"
 #include "resources/texts_circles.h"
 #include "resources/texts_common.h"
 #include "resources/texts_document.h"
 #include "resources/texts_safety.h"
-#include "yearend/chart_copy.h"
+#include "circles/chart_copy.h"
 
 namespace tellmark::circles {
 
@@ -129,13 +130,13 @@ bool CVt36Doc::createMissingLedger(MissingLedger missing, int takeOverFrom) {
         messages_.show(text::kMsgTakeOverOtherChart, text::kCaptionInformation, ui::kIconInformation);
         return false;
     }
-    yearend::ChartCopyRequest request;
+    circles::ChartCopyRequest request;
     request.dataDirectory = dataDirectory();
     request.sourceNumber = takeOverFrom;
     request.sourceYear = theirs.year;
     request.targetNumber = number_;
     request.targetYear = settings().year;
-    return yearend::copyChartOfAccounts(request, messages_, progress_) == 1;
+    return circles::copyChartOfAccounts(request, messages_, progress_) == 1;
 }
 
 void CVt36Doc::attachCursors() {
@@ -218,41 +219,15 @@ int CVt36Doc::openCircle(int number, MissingLedger missing, int takeOverFrom) {
     return 1;
 }
 
-bool CVt36Doc::recheckLedgerFiles() {
-    health_.damagedFile.clear();
-    return checkLedgerFiles();
-}
+bool CVt36Doc::recheckLedgerFiles() { return checkLedgerFiles(); }
 
 bool CVt36Doc::checkLedgerFiles() {
-    using P = config::DocumentPaths;
-    const struct {
-        ledger::FileCheck check;
-        const std::string& path;
-    } files[] = {{ledger::checkJournalFile(journal_.file()), paths_[P::kSlotJournal]},
-                 {ledger::checkBalanceFile(balanceFile_), paths_[P::kSlotBalance]}};
-    for (const auto& file : files) {
-        if (file.check.sound()) continue;
-        health_.damagedFile = file.path;
-        switch (file.check.soundness) {
-        case ledger::FileSoundness::PartialRecord:
-            messages_.show(format(text::kFileDamagedPartial, file.path.c_str()), text::kCaptionError, ui::kIconStop);
-            break;
-        case ledger::FileSoundness::BadEndMark:
-            messages_.show(format(text::kFileDamagedEndMark, file.path.c_str(),
-                                  static_cast<long long>(file.check.badRecord + 1)),
-                           text::kCaptionError, ui::kIconStop);
-            break;
-        default:
-            messages_.show(format(text::kFileUnreadable, file.path.c_str()), text::kCaptionError, ui::kIconStop);
-            break;
-        }
-        return false;
-    }
-    return true;
+    posting::Books all = books();
+    return posting::checkLedgerFiles(all);
 }
 
 posting::Books CVt36Doc::books() {
-    return posting::Books{debit_,       credit_,    outputVat_, inputVat_,        accountIndex_,
+    return posting::Books{debit_,       credit_,    outputVat_, inputVat_,  report_,      accountIndex_,
                           journal_,     journalIndex_, settings(), &numbering_,      messages_,
                           lastPostingType_, balanceFile_, marker_,  health_,          progress_};
 }

@@ -59,7 +59,7 @@ bool applyFieldOptions(Context& ctx, const Arguments& args, circles::CircleCreat
     fields.cashBasis = yesNoOption(args, "--cash-basis", fields.cashBasis);
     if (auto currency = args.value("--currency")) fields.currency = circles::currencyFieldRule(fromTerminal(*currency));
     if (auto doc = args.value("--auto-doc")) {
-        if (!allDigits(*doc) || doc->size() > circles::kDocumentNumberLength)
+        if (!allDigits(*doc) || doc->size() > config::kDocumentNumberLength)
             throw UsageError("--auto-doc takes a number of up to six digits");
         fields.automaticNumbering = true;
         fields.nextDocumentNumber = *doc;

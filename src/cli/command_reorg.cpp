@@ -77,7 +77,7 @@ int runReorg(Context& ctx, const Words& words) {
     OpenCircle circle(ctx);
     if (!circle.open(ctx, args.required("-k"))) return 1;
     CommandLineDecisions decisions(args.has("--drop-bad"), args.has("--create-missing"));
-    const posting::ReorganisationResult result = posting::reorganise(circle.doc, decisions, circle.progress);
+    const posting::ReorganisationResult result = posting::reorganise(circle.doc.books(), decisions, circle.progress);
     for (const std::string& account : result.deletedAccounts)
         std::fprintf(stderr, "tellmark-cli: account deleted: %s\n", platform::cp1252ToUtf8(account).c_str());
     if (result.outcome == posting::ReorgOutcome::NeedsDecisions) {

@@ -86,7 +86,7 @@ int generate(ReportRun& run, const std::string& kind, reports::PrintFile& printF
     circles::CVt36Doc& doc = run.doc;
     ledger::CSalden& cursor = doc.reportCursor();
     ledger::CSIndex& index = doc.accountIndex();
-    const circles::CircleSettings& settings = doc.settings();
+    const config::CircleSettings& settings = doc.settings();
     ui::Messages& messages = run.ctx.messages;
     const Arguments& args = run.args;
 

@@ -24,7 +24,7 @@ CheckedLine checkLine(circles::CVt36Doc& doc, posting::Books& books, const Typed
     CheckedLine out;
     out.outcome.result = TypedResult::Refused;
     ui::Messages& messages = doc.messages();
-    const circles::CircleSettings& settings = doc.settings();
+    const config::CircleSettings& settings = doc.settings();
 
     // Date and document number.
     const posting::DateCheck date =

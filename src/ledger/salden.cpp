@@ -9,7 +9,7 @@
 #include "config/dates.h"
 #include "ledger/account_index.h"
 #include "platform/directory.h"
-#include "reports/account_classes.h"
+#include "chart/account_classes.h"
 #include "resources/format.h"
 #include "resources/texts_common.h"
 #include "resources/texts_ledger_accounts.h"
@@ -66,7 +66,7 @@ void CSalden::parse() {
     balance_ = config::roundToCents(sum);
     balanceText_ = amountText12(balance_);
     numberValue_ = record_.numberValue();
-    accountKind_ = reports::code(reports::AccountKindOf(numberValue_, chart_));
+    accountKind_ = chart::code(chart::AccountKindOf(numberValue_, chart_));
 }
 
 int CSalden::read(int record) {

@@ -11,7 +11,7 @@
 #include "posting/line_checks.h"
 #include "posting/posting_types.h"
 #include "posting/vat_preset.h"
-#include "reports/account_classes.h"
+#include "chart/account_classes.h"
 #include "resources/format.h"
 #include "resources/texts_accounts.h"
 #include "resources/texts_checks.h"
@@ -240,7 +240,7 @@ MaintenanceResult createAccount(AccountFiles& files, const NewAccount& account) 
         showError(files, text::kAccountNameMissing);
         return MaintenanceResult::FieldError;
     }
-    if (number <= 0 || number > kHighestAccount || reports::AccountKindOf(number, files.chart) == 1 ||
+    if (number <= 0 || number > kHighestAccount || chart::AccountKindOf(number, files.chart) == 1 ||
         findNumber(files, number)) {
         showError(files, text::kAccountNumberNotAllowed);
         return MaintenanceResult::FieldError;

@@ -9,7 +9,7 @@
 #include "config/dates.h"
 #include "ledger/journal_record.h"
 #include "posting/posting_types.h"
-#include "reports/account_classes.h"
+#include "chart/account_classes.h"
 #include "resources/format.h"
 
 namespace tellmark::posting {
@@ -43,7 +43,7 @@ bool fitsSlot(double value) {
     return ledger::amountText12(config::roundToCents(value)).size() == ledger::kAccountSlotWidth;
 }
 
-int slotOf(int calendarMonth, const circles::CircleSettings& settings) {
+int slotOf(int calendarMonth, const config::CircleSettings& settings) {
     if (calendarMonth < 0 || calendarMonth > 13) return -1;
     if (calendarMonth == 0 || calendarMonth == 13 || settings.spanYear == 0) return calendarMonth;
     const int slot = config::monthToPeriod(calendarMonth, settings.firstMonth, 1);
@@ -53,7 +53,7 @@ int slotOf(int calendarMonth, const circles::CircleSettings& settings) {
 class Reposting {
 public:
     Reposting(std::vector<ledger::AccountRecord> records, ledger::CSIndex& index,
-              const circles::CircleSettings& settings)
+              const config::CircleSettings& settings)
         : index_(index), settings_(settings) {
         result_.records = std::move(records);
         byNumber_.fill(-1);
@@ -74,7 +74,7 @@ private:
     }
 
     ledger::CSIndex& index_;
-    const circles::CircleSettings& settings_;
+    const config::CircleSettings& settings_;
     RebuiltBalances result_;
     std::vector<WorkAccount> work_;
     std::array<int, kHighestAccount + 1> byNumber_{};
@@ -99,7 +99,7 @@ bool Reposting::prepareAccounts() {
         byNumber_[number] = static_cast<int>(i);
         if (!indexedElsewhere_) indexedNumbers_.push_back(number);
         WorkAccount& account = work_[i];
-        account.kind = reports::code(reports::AccountKindOf(number, settings_.chart));
+        account.kind = chart::code(chart::AccountKindOf(number, settings_.chart));
         // Reposting starts afresh: an opening balance that came from carry-forward postings goes, one
         // entered by hand stays.
         for (int slot = 0; slot < ledger::kAccountSlotCount; ++slot) account.slots[slot] = record.slotValue(slot);
@@ -127,7 +127,7 @@ void Reposting::addAccount(const ledger::AccountRecord& record) {
     result_.records.push_back(record);
     WorkAccount account;
     const int number = record.numberValue();
-    account.kind = reports::code(reports::AccountKindOf(number, settings_.chart));
+    account.kind = chart::code(chart::AccountKindOf(number, settings_.chart));
     for (int slot = 0; slot < ledger::kAccountSlotCount; ++slot) account.slots[slot] = record.slotValue(slot);
     const int first = record.status() == ledger::kStatusCarriedForward ? 0 : 1;
     for (int slot = first; slot < ledger::kAccountSlotCount; ++slot) account.slots[slot] = 0.0;
@@ -231,13 +231,13 @@ bool storedNumberValid(std::string_view field, bool blankAllowed) {
 }
 
 struct InMemoryReposting::State {
-    State(std::vector<ledger::AccountRecord> records, ledger::CSIndex& index, const circles::CircleSettings& settings)
+    State(std::vector<ledger::AccountRecord> records, ledger::CSIndex& index, const config::CircleSettings& settings)
         : reposting(std::move(records), index, settings) {}
     Reposting reposting;
 };
 
 InMemoryReposting::InMemoryReposting(std::vector<ledger::AccountRecord> records, ledger::CSIndex& index,
-                                     const circles::CircleSettings& settings)
+                                     const config::CircleSettings& settings)
     : state_(std::make_unique<State>(std::move(records), index, settings)) {}
 
 InMemoryReposting::~InMemoryReposting() = default;
@@ -275,7 +275,7 @@ bool readAccountRecords(platform::File& balanceFile, std::vector<ledger::Account
 }
 
 RebuiltBalances repostInMemory(std::vector<ledger::AccountRecord> records, ledger::Journal& journal,
-                               ledger::CSIndex& index, const circles::CircleSettings& settings,
+                               ledger::CSIndex& index, const config::CircleSettings& settings,
                                ui::Progress* progress) {
     Reposting reposting(std::move(records), index, settings);
     if (!reposting.prepareAccounts()) {

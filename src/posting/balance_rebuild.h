@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "circles/circle_settings.h"
+#include "config/circle_settings.h"
 #include "ledger/account_index.h"
 #include "ledger/account_record.h"
 #include "ledger/journal.h"
@@ -55,7 +55,7 @@ struct RebuiltBalances {
 class InMemoryReposting {
 public:
     InMemoryReposting(std::vector<ledger::AccountRecord> records, ledger::CSIndex& index,
-                      const circles::CircleSettings& settings);
+                      const config::CircleSettings& settings);
     ~InMemoryReposting();
     InMemoryReposting(const InMemoryReposting&) = delete;
     InMemoryReposting& operator=(const InMemoryReposting&) = delete;
@@ -86,7 +86,7 @@ bool readAccountRecords(platform::File& balanceFile, std::vector<ledger::Account
 // Reposts the journal onto the records (in file order; the account index must describe them, it finds
 // accounts typed by name). Progress: one step per hundred bookings on a window the caller started.
 RebuiltBalances repostInMemory(std::vector<ledger::AccountRecord> records, ledger::Journal& journal,
-                               ledger::CSIndex& index, const circles::CircleSettings& settings,
+                               ledger::CSIndex& index, const config::CircleSettings& settings,
                                ui::Progress* progress = nullptr);
 
 // The bytes of the balance file for these records.

@@ -2,7 +2,7 @@
 // What the posting engine works on: the files and cursors an open booking circle holds. The document of
 // the booking circle owns all of them and hands them over as one bundle; the engine keeps nothing.
 
-#include "circles/circle_settings.h"
+#include "config/circle_settings.h"
 #include "ledger/account_index.h"
 #include "ledger/document_numbering.h"
 #include "ledger/journal.h"
@@ -29,10 +29,12 @@ struct Books {
     ledger::CSalden& credit;
     ledger::CSalden& outputVat;
     ledger::CSalden& inputVat;
+    // A fifth cursor for lists and maintenance (the reorganisation walks the accounts with it).
+    ledger::CSalden& lists;
     ledger::CSIndex& accountIndex;
     ledger::Journal& journal;
     ledger::CJIndex& journalIndex;
-    const circles::CircleSettings& settings;
+    const config::CircleSettings& settings;
     // Automatic document numbers; nullptr when the booking circle gives none.
     ledger::DocumentNumbering* numbering;
     ui::Messages& messages;

@@ -24,12 +24,12 @@ int monthOfPrevious(std::string_view previous) {
 
 }  // namespace
 
-int calendarYearOfMonth(int month, const circles::CircleSettings& settings) {
+int calendarYearOfMonth(int month, const config::CircleSettings& settings) {
     if (!settings.spanYear) return settings.firstYear4;
     return month >= settings.firstMonth && month <= 12 ? settings.firstYear4 : settings.secondYear4;
 }
 
-DateCheck checkDate(std::string_view typed, std::string_view previous, const circles::CircleSettings& settings,
+DateCheck checkDate(std::string_view typed, std::string_view previous, const config::CircleSettings& settings,
                     bool thirteenthMonth, ui::Messages& messages) {
     config::TypedDate date = config::readTypedDate(typed);
     if (date.form == config::TypedDateForm::Empty) {

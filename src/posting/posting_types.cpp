@@ -22,8 +22,8 @@ int postingTypeOf(int d, int c) {
 }
 
 Classification classify(int debitNumber, int creditNumber, int chart) {
-    const int d = reports::code(reports::AccountKindOf(debitNumber, chart));
-    const int c = reports::code(reports::AccountKindOf(creditNumber, chart));
+    const int d = chart::code(chart::AccountKindOf(debitNumber, chart));
+    const int c = chart::code(chart::AccountKindOf(creditNumber, chart));
     return {d, c, postingTypeOf(d, c)};
 }
 

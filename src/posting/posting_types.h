@@ -2,7 +2,7 @@
 // How a booking line is split: the posting type follows from the account kinds of its debit and credit
 // account alone, and each type says which share of the gross amount and of the VAT goes where.
 
-#include "reports/account_classes.h"
+#include "chart/account_classes.h"
 
 namespace tellmark::posting {
 
@@ -16,7 +16,7 @@ inline constexpr int kPostingOutputVatOnDebit = 1005;       // revenue paid back
 inline constexpr int kPostingSpecialOutputVatOnCredit = 1006;
 inline constexpr int kPostingSpecialOutputVatOnDebit = 1007;
 
-// The posting type from the account kinds (codes of reports::AccountKind); the first matching rule wins.
+// The posting type from the account kinds (codes of chart::AccountKind); the first matching rule wins.
 int postingTypeOf(int debitKind, int creditKind);
 
 struct Classification {

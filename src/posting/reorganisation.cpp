@@ -1,5 +1,6 @@
 #include "posting/reorganisation.h"
 
+#include "posting/books_check.h"
 #include "posting/books_operation.h"
 #include "posting/recovery.h"
 #include "posting/split_posting.h"
@@ -16,7 +17,7 @@
 #include "ledger/journal_record.h"
 #include "posting/line_checks.h"
 #include "posting/posting_types.h"
-#include "reports/account_classes.h"
+#include "chart/account_classes.h"
 #include "resources/format.h"
 #include "resources/texts_common.h"
 #include "resources/texts_ledger_accounts.h"
@@ -103,9 +104,9 @@ bool findByNumber(ledger::CSalden& cursor, int number) {
 
 class Reorganisation {
 public:
-    Reorganisation(circles::CVt36Doc& doc, ui::Decisions& decisions, ui::Progress& progress)
-        : doc_(doc), decisions_(decisions), progress_(progress), year_(doc.settings().year),
-          chart_(doc.settings().chart) {}
+    Reorganisation(Books& books, ui::Decisions& decisions, ui::Progress& progress)
+        : books_(books), decisions_(decisions), progress_(progress), year_(books.settings.year),
+          chart_(books.settings.chart) {}
 
     ReorganisationResult run();
 
@@ -139,7 +140,7 @@ private:
     ui::Question bookingQuestion(const char* kind, std::string text, long n, const ledger::ParsedBooking& b,
                                  std::vector<std::string> answers);
 
-    circles::CVt36Doc& doc_;
+    Books& books_;
     ui::Decisions& decisions_;
     ui::Progress& progress_;
     int year_;
@@ -179,7 +180,7 @@ void Reorganisation::pending(long n, const ledger::ParsedBooking& b, ReorgProble
 // memory onto them exactly as reposting will post it; nothing is written.
 ReorgOutcome Reorganisation::plan() {
     std::vector<ledger::AccountRecord> records;
-    if (!readAccountRecords(doc_.balanceFile(), records)) return ReorgOutcome::ReadFailed;
+    if (!readAccountRecords(books_.balanceFile, records)) return ReorgOutcome::ReadFailed;
     std::vector<int> indexedNumbers;
     indexedNumbers.reserve(records.size());
     std::vector<ledger::AccountRecord> kept;
@@ -198,12 +199,12 @@ ReorgOutcome Reorganisation::plan() {
         kept.push_back(created);
         unchanged = false;
     }
-    planning_ = std::make_unique<InMemoryReposting>(std::move(kept), doc_.accountIndex(), doc_.settings());
+    planning_ = std::make_unique<InMemoryReposting>(std::move(kept), books_.accountIndex, books_.settings);
     planning_->setIndexedNumbers(std::move(indexedNumbers));
     // An account number no booking could ever reach: reposting cannot build that file.
     if (!planning_->prepare()) return ReorgOutcome::ReadFailed;
 
-    ledger::Journal& journal = doc_.journal();
+    ledger::Journal& journal = books_.journal;
     const long count = journal.count();
     constexpr long kBlock = 16384;
     std::vector<char> block(static_cast<std::size_t>(kBlock) * ledger::kJournalRecordSize);
@@ -238,20 +239,20 @@ void Reorganisation::planBooking(long n, ledger::ParsedBooking b) {
 }
 
 bool Reorganisation::recreateVatAccounts() {
-    ledger::CSalden& cursor = doc_.reportCursor();
+    ledger::CSalden& cursor = books_.lists;
     bool created = false;
     for (const auto& [number, name] : vatAccounts()) {
         if (findByNumber(cursor, number)) continue;
         if (cursor.createAccount(format("%5i", number), name, 0.0) != 1) return false;
         created = true;
     }
-    return !created || doc_.accountIndex().rebuild() == 1;
+    return !created || books_.accountIndex.rebuild() == 1;
 }
 
 // --- Step 3: accounts ---------------------------------------------------------------------------------
 
 void Reorganisation::cleanAccounts() {
-    ledger::CSalden& cursor = doc_.reportCursor();
+    ledger::CSalden& cursor = books_.lists;
     progress_.start(text::kReorgBalanceCaption, "", text::kReorgAccountsCheck, text::kReorgAccountsLabel,
                     cursor.count() + 1, ui::kBarStayFull);
     std::unordered_set<int> seen;
@@ -280,14 +281,14 @@ void Reorganisation::cleanAccounts() {
         result_.deletedAccounts.push_back(shown);
     }
     progress_.end();
-    doc_.journalIndex().rebuild();
-    doc_.accountIndex().rebuild();
+    books_.journalIndex.rebuild();
+    books_.accountIndex.rebuild();
 }
 
 // --- Step 4: dates ----------------------------------------------------------------------------------
 
 void Reorganisation::repairDates() {
-    ledger::Journal& journal = doc_.journal();
+    ledger::Journal& journal = books_.journal;
     const long count = journal.count();
     progress_.start(text::kReorgDatesCaption, "", text::kReorgDatesCheck, text::kReorgBookingsLabel,
                     static_cast<int>(count / 100 + 1), ui::kBarStayFull);
@@ -359,12 +360,12 @@ Reorganisation::Fate Reorganisation::settleDate(long n, ledger::ParsedBooking& b
 
 Reorganisation::Fate Reorganisation::settleAccount(long n, ledger::ParsedBooking& b, bool debitSide, bool& changed,
                                                    InMemoryReposting& posting) {
-    ledger::CSalden& cursor = debitSide ? doc_.debitCursor() : doc_.creditCursor();
+    ledger::CSalden& cursor = debitSide ? books_.debit : books_.credit;
     const std::string account = debitSide ? b.debit : b.credit;
     if (findByText(cursor, account)) return Fate::Post;
 
     const int number = storedAccountNumber(account);
-    const bool creatable = number > 0 && reports::code(reports::AccountKindOf(number, chart_)) != 1;
+    const bool creatable = number > 0 && chart::code(chart::AccountKindOf(number, chart_)) != 1;
     for (;;) {
         ui::Question q = bookingQuestion(
             kAskMissingAccount,
@@ -415,7 +416,7 @@ Reorganisation::Fate Reorganisation::settleAccount(long n, ledger::ParsedBooking
                 return Fate::Leave;
             }
             posting.addAccount(cursor.record());
-            doc_.accountIndex().rebuild();
+            books_.accountIndex.rebuild();
             side = numberTextOf(number);
         } else {
             return Fate::Drop;
@@ -445,20 +446,20 @@ Reorganisation::Fate Reorganisation::cannotPost(long n, const ledger::ParsedBook
 // back when a decision changed it, then posted in memory. shown is its number as the person sees it,
 // with the bookings dropped before it gone.
 Reorganisation::Fate Reorganisation::settle(long n, long shown, ledger::ParsedBooking& b, InMemoryReposting& posting) {
-    ledger::Journal& journal = doc_.journal();
+    ledger::Journal& journal = books_.journal;
     bool changed = false;
     Fate fate = settleDate(shown, b, changed);
     if (fate == Fate::Post && !posting.finds(b.debit)) fate = settleAccount(shown, b, true, changed, posting);
     if (fate == Fate::Post && !posting.finds(b.credit)) fate = settleAccount(shown, b, false, changed, posting);
     if (fate != Fate::Post) return fate;
     if (changed) {
-        findByText(doc_.debitCursor(), b.debit);
-        findByText(doc_.creditCursor(), b.credit);
-        const int postingType = postingTypeOf(doc_.debitCursor().accountKind(), doc_.creditCursor().accountKind());
+        findByText(books_.debit, b.debit);
+        findByText(books_.credit, b.credit);
+        const int postingType = postingTypeOf(books_.debit.accountKind(), books_.credit.accountKind());
         ledger::BookingTexts texts = ledger::textsOf(b);
         if (postingType == kPostingPlain) texts.rate = " 0.00";
-        texts.debit.assign(doc_.debitCursor().numberText());
-        texts.credit.assign(doc_.creditCursor().numberText());
+        texts.debit.assign(books_.debit.numberText());
+        texts.credit.assign(books_.credit.numberText());
         if (!journal.writeBooking(n - 1, texts)) {
             writeFailed_ = true;
             return Fate::Leave;
@@ -476,18 +477,18 @@ Reorganisation::Fate Reorganisation::settle(long n, long shown, ledger::ParsedBo
 }
 
 void Reorganisation::repost() {
-    ledger::Journal& journal = doc_.journal();
+    ledger::Journal& journal = books_.journal;
     const long count = journal.count();
     progress_.start(text::kReorgRepostCaption, "", text::kReorgRepostLine, text::kReorgBookingsLabel,
                     static_cast<int>(count / 100 + 1), ui::kBarStayFull);
     std::vector<ledger::AccountRecord> records;
-    if (!readAccountRecords(doc_.balanceFile(), records)) {
+    if (!readAccountRecords(books_.balanceFile, records)) {
         writeFailed_ = true;
         progress_.end();
         return;
     }
     // Every slot is built in memory in one pass over the journal and the balance file written once.
-    InMemoryReposting posting(std::move(records), doc_.accountIndex(), doc_.settings());
+    InMemoryReposting posting(std::move(records), books_.accountIndex, books_.settings);
     if (!posting.prepare()) {
         writeFailed_ = true;
         progress_.end();
@@ -527,8 +528,7 @@ void Reorganisation::repost() {
         }
     }
     if (!writeFailed_) {
-        posting::Books books = doc_.books();
-        if (!replaceBalanceFile(books, balanceFileImage(posting.records()))) writeFailed_ = true;
+                if (!replaceBalanceFile(books_, balanceFileImage(posting.records()))) writeFailed_ = true;
     }
     progress_.end();
 }
@@ -550,33 +550,32 @@ void Reorganisation::stepThrough(int steps) {
 }
 
 void Reorganisation::takePlannedBalances() {
-    const long count = doc_.journal().count();
+    const long count = books_.journal.count();
     progress_.start(text::kReorgRepostCaption, "", text::kReorgRepostLine, text::kReorgBookingsLabel,
                     static_cast<int>(count / 100 + 1), ui::kBarStayFull);
-    posting::Books books = doc_.books();
-    if (!replaceBalanceFile(books, balanceFileImage(planning_->records()))) writeFailed_ = true;
+        if (!replaceBalanceFile(books_, balanceFileImage(planning_->records()))) writeFailed_ = true;
     stepThrough(static_cast<int>(count / 100));
     progress_.end();
 }
 
 ReorganisationResult Reorganisation::run() {
-    ui::Messages& messages = doc_.messages();
-    ReorgOutcome checked = checkJournal(doc_.journal(), progress_);
-    if (checked == ReorgOutcome::Done) checked = checkBalanceFile(doc_.balanceFile(), progress_);
+    ui::Messages& messages = books_.messages;
+    ReorgOutcome checked = checkJournal(books_.journal, progress_);
+    if (checked == ReorgOutcome::Done) checked = checkBalanceFile(books_.balanceFile, progress_);
     if (checked != ReorgOutcome::Done) {
         result_.outcome = checked;
         const std::string_view text = checked == ReorgOutcome::JournalDamaged   ? text::kReorgJournalDamaged
                                       : checked == ReorgOutcome::BalanceDamaged ? text::kReorgBalanceDamaged
                                                                                 : text::kReorgReadFailed;
         messages.show(text, text::kCaptionError, ui::kIconStop);
-        result_.bookingCount = doc_.journal().count();
+        result_.bookingCount = books_.journal.count();
         return result_;
     }
 
     if (plan() != ReorgOutcome::Done) {
         result_.outcome = ReorgOutcome::ReadFailed;
         messages.show(text::kReorgReadFailed, text::kCaptionError, ui::kIconStop);
-        result_.bookingCount = doc_.journal().count();
+        result_.bookingCount = books_.journal.count();
         return result_;
     }
     if (!result_.pending.empty()) {
@@ -587,21 +586,20 @@ ReorganisationResult Reorganisation::run() {
         for (const PendingBooking& p : result_.pending) q.fields.push_back(format("%li ", p.number) + p.displayLine);
         if (ask(q) != 0) {
             result_.outcome = ReorgOutcome::NeedsDecisions;
-            result_.bookingCount = doc_.journal().count();
+            result_.bookingCount = books_.journal.count();
             return result_;
         }
         result_.pending.clear();
     }
 
-    posting::Books books = doc_.books();
-    BooksOperation op(books, text::kOpReorganisation, 0, BooksOperation::Kind::Repair);
+    BooksOperation op(books_, text::kOpReorganisation, 0, BooksOperation::Kind::Repair);
     if (!op.started()) {
         result_.outcome = ReorgOutcome::NotStarted;
-        result_.bookingCount = doc_.journal().count();
+        result_.bookingCount = books_.journal.count();
         return result_;
     }
     if (finalFromPlan_) {
-        const int accounts = doc_.reportCursor().count();
+        const int accounts = books_.lists.count();
         passStage(text::kReorgBalanceCaption, text::kReorgAccountsCheck, text::kReorgAccountsLabel, accounts + 1,
                   accounts);
         repairDates();
@@ -613,13 +611,13 @@ ReorganisationResult Reorganisation::run() {
         repairDates();
         repost();
     }
-    const bool indexed = doc_.journalIndex().rebuild() == 1 && doc_.accountIndex().rebuild() == 1;
-    result_.bookingCount = doc_.journal().count();
+    const bool indexed = books_.journalIndex.rebuild() == 1 && books_.accountIndex.rebuild() == 1;
+    result_.bookingCount = books_.journal.count();
     if (!indexed || writeFailed_ || !op.finish()) {
         if (!op.fail()) result_.outcome = ReorgOutcome::WriteFailed;
         return result_;
     }
-    doc_.recheckLedgerFiles();
+    checkLedgerFiles(books_);
     return result_;
 }
 
@@ -632,8 +630,8 @@ std::string repairedBookingDate(const std::string& date, int year) {
     return text;
 }
 
-ReorganisationResult reorganise(circles::CVt36Doc& doc, ui::Decisions& decisions, ui::Progress& progress) {
-    return Reorganisation(doc, decisions, progress).run();
+ReorganisationResult reorganise(Books books, ui::Decisions& decisions, ui::Progress& progress) {
+    return Reorganisation(books, decisions, progress).run();
 }
 
 }  // namespace tellmark::posting

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "circles/document.h"
+#include "posting/books.h"
 #include "posting/balance_rebuild.h"
 #include "ui/decisions.h"
 #include "ui/progress.h"
@@ -66,7 +66,8 @@ inline constexpr int kAnswerDropMissingAccount = 2;
 // "31.02" -> "28.02" in 2009); a text that holds no date comes back unchanged.
 std::string repairedBookingDate(const std::string& date, int year);
 
-// Runs the reorganisation on the open booking circle. Messages (caption "FEHLER") go to doc.messages().
-ReorganisationResult reorganise(circles::CVt36Doc& doc, ui::Decisions& decisions, ui::Progress& progress);
+// Runs the reorganisation on the books of the open booking circle. Messages (caption "FEHLER") go to
+// books.messages.
+ReorganisationResult reorganise(Books books, ui::Decisions& decisions, ui::Progress& progress);
 
 }  // namespace tellmark::posting

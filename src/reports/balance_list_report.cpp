@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "circles/circle_settings.h"
+#include "config/circle_settings.h"
 #include "config/dates.h"
 #include "ledger/account_index.h"
 #include "ledger/salden.h"
@@ -50,7 +50,7 @@ std::string WideRangeText(const AccountSelection& accounts) {
 }
 
 // The header lines both forms share: title, underline, booking year with period, the circle's name.
-bool WriteCommonHeader(PrintFile& printFile, const ReportRequest& request, const circles::CircleSettings& settings,
+bool WriteCommonHeader(PrintFile& printFile, const ReportRequest& request, const config::CircleSettings& settings,
                        const std::string& title, int width) {
     return printFile.WriteLine(title) &&
            printFile.WriteLine(
@@ -73,7 +73,7 @@ void FillBalanceListRequest(ReportRequest& request, const BalanceListOptions& op
 
 int GenerateBalanceListNarrow(PrintFile& printFile, ReportRequest& request, const BalanceListOptions& options,
                               ledger::CSalden& cursor, ledger::CSIndex& index,
-                              const circles::CircleSettings& settings) {
+                              const config::CircleSettings& settings) {
     const ReportLayout layout = kLayoutBalanceListNarrow;
     if (!printFile.BeginReport(request, layout)) return 0;
     const int width = layout.width;
@@ -134,7 +134,7 @@ int GenerateBalanceListNarrow(PrintFile& printFile, ReportRequest& request, cons
 }
 
 int GenerateBalanceListWide(PrintFile& printFile, ReportRequest& request, const BalanceListOptions& options,
-                            ledger::CSalden& cursor, ledger::CSIndex& index, const circles::CircleSettings& settings) {
+                            ledger::CSalden& cursor, ledger::CSIndex& index, const config::CircleSettings& settings) {
     const ReportLayout layout = kLayoutBalanceListWide;
     if (!printFile.BeginReport(request, layout)) return 0;
     const int width = layout.width;
@@ -201,7 +201,7 @@ int GenerateBalanceListWide(PrintFile& printFile, ReportRequest& request, const 
 }
 
 int GenerateBalanceList(PrintFile& printFile, ReportRequest& request, const BalanceListOptions& options,
-                        ledger::CSalden& cursor, ledger::CSIndex& index, const circles::CircleSettings& settings) {
+                        ledger::CSalden& cursor, ledger::CSIndex& index, const config::CircleSettings& settings) {
     if (options.wide) return GenerateBalanceListWide(printFile, request, options, cursor, index, settings);
     return GenerateBalanceListNarrow(printFile, request, options, cursor, index, settings);
 }

@@ -8,7 +8,7 @@
 #include "reports/print_file.h"
 #include "reports/report_request.h"
 
-namespace tellmark::circles {
+namespace tellmark::config {
 struct CircleSettings;
 }
 namespace tellmark::ledger {
@@ -36,11 +36,11 @@ void FillBalanceListRequest(ReportRequest& request, const BalanceListOptions& op
 // 1 on success, 0 after the print file's message.
 int GenerateBalanceListNarrow(PrintFile& printFile, ReportRequest& request, const BalanceListOptions& options,
                               ledger::CSalden& cursor, ledger::CSIndex& index,
-                              const circles::CircleSettings& settings);
+                              const config::CircleSettings& settings);
 int GenerateBalanceListWide(PrintFile& printFile, ReportRequest& request, const BalanceListOptions& options,
-                            ledger::CSalden& cursor, ledger::CSIndex& index, const circles::CircleSettings& settings);
+                            ledger::CSalden& cursor, ledger::CSIndex& index, const config::CircleSettings& settings);
 // The form the options ask for.
 int GenerateBalanceList(PrintFile& printFile, ReportRequest& request, const BalanceListOptions& options,
-                        ledger::CSalden& cursor, ledger::CSIndex& index, const circles::CircleSettings& settings);
+                        ledger::CSalden& cursor, ledger::CSIndex& index, const config::CircleSettings& settings);
 
 }  // namespace tellmark::reports

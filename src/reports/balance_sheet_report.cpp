@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "circles/circle_settings.h"
+#include "config/circle_settings.h"
 #include "config/dates.h"
 #include "ledger/account_index.h"
 #include "ledger/salden.h"
@@ -191,7 +191,7 @@ std::string Amount(double value) { return format(text::kBalanceSheetAmount, valu
 
 class BalanceSheetWriter {
 public:
-    BalanceSheetWriter(PrintFile& printFile, const ReportRequest& request, const circles::CircleSettings& settings,
+    BalanceSheetWriter(PrintFile& printFile, const ReportRequest& request, const config::CircleSettings& settings,
                        int chart, std::vector<SheetAccount> accounts, double result, ui::Messages& messages)
         : print_(printFile),
           request_(request),
@@ -439,7 +439,7 @@ private:
 
     PrintFile& print_;
     const ReportRequest& request_;
-    const circles::CircleSettings& settings_;
+    const config::CircleSettings& settings_;
     int chart_;
     ChartTable table_;
     std::vector<SheetAccount> accounts_;
@@ -486,7 +486,7 @@ bool IsBalanceSheetRuleMember(int position, int number, int chart, ui::Messages&
 }
 
 int GenerateBalanceSheet(PrintFile& printFile, ReportRequest& request, ledger::CSalden& cursor, ledger::CSIndex& index,
-                         const circles::CircleSettings& settings, ui::Messages& messages) {
+                         const config::CircleSettings& settings, ui::Messages& messages) {
     const int chart = settings.chart == 4 ? 4 : 3;
     const int cutOff = request.toMonth;
     // Every account once, in number order; the positions pick their ranges from it.

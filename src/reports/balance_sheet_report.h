@@ -10,7 +10,7 @@
 #include "reports/report_request.h"
 #include "ui/messages.h"
 
-namespace tellmark::circles {
+namespace tellmark::config {
 struct CircleSettings;
 }
 
@@ -37,6 +37,6 @@ bool IsBalanceSheetRuleMember(int position, int number, int chart, ui::Messages&
 // file; the as-at date of the title is request.toDay/toMonth/toYear. Sets request.pageCount. 1 on success,
 // 0 after the print file's message.
 int GenerateBalanceSheet(PrintFile& printFile, ReportRequest& request, ledger::CSalden& cursor, ledger::CSIndex& index,
-                         const circles::CircleSettings& settings, ui::Messages& messages);
+                         const config::CircleSettings& settings, ui::Messages& messages);
 
 }  // namespace tellmark::reports

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "circles/circle_settings.h"
+#include "config/circle_settings.h"
 #include "ledger/account_index.h"
 #include "ledger/salden.h"
 #include "reports/page_header.h"
@@ -30,7 +30,7 @@ struct Account {
 }  // namespace
 
 int GenerateChartOfAccountsList(PrintFile& printFile, ReportRequest& request, ledger::CSalden& cursor,
-                                ledger::CSIndex& index, const circles::CircleSettings& settings,
+                                ledger::CSIndex& index, const config::CircleSettings& settings,
                                 ui::Messages& messages) {
     const ReportLayout layout = kLayoutChartList;
     const int width = layout.width;

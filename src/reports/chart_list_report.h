@@ -6,7 +6,7 @@
 #include "reports/report_request.h"
 #include "ui/messages.h"
 
-namespace tellmark::circles {
+namespace tellmark::config {
 struct CircleSettings;
 }
 namespace tellmark::ledger {
@@ -23,7 +23,7 @@ inline constexpr int kChartListBlocks = 30;
 // Writes the whole list into the print file and sets request.pageCount. 1 on success; 0 after the print
 // file's message and "Bei der Vorbereitung des Ausdrucks des Kontenplans ..." (caption "FEHLER").
 int GenerateChartOfAccountsList(PrintFile& printFile, ReportRequest& request, ledger::CSalden& cursor,
-                                ledger::CSIndex& index, const circles::CircleSettings& settings,
+                                ledger::CSIndex& index, const config::CircleSettings& settings,
                                 ui::Messages& messages);
 
 }  // namespace tellmark::reports

@@ -1,13 +1,13 @@
 #include "reports/circle_overview_report.h"
 
-#include "circles/circle_settings.h"
+#include "config/circle_settings.h"
 #include "reports/page_header.h"
 #include "resources/format.h"
 #include "resources/texts_reports_output.h"
 
 namespace tellmark::reports {
 
-CircleOverviewEntry CircleOverviewEntryOf(int number, const circles::CircleSettings& settings) {
+CircleOverviewEntry CircleOverviewEntryOf(int number, const config::CircleSettings& settings) {
     CircleOverviewEntry e;
     e.number = number;
     e.name = settings.name;

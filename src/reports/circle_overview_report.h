@@ -8,7 +8,7 @@
 #include "reports/print_file.h"
 #include "reports/report_request.h"
 
-namespace tellmark::circles {
+namespace tellmark::config {
 struct CircleSettings;
 }
 
@@ -24,7 +24,7 @@ struct CircleOverviewEntry {
     int chart = 0;  // printed "KR%02i"
 };
 
-CircleOverviewEntry CircleOverviewEntryOf(int number, const circles::CircleSettings& settings);
+CircleOverviewEntry CircleOverviewEntryOf(int number, const config::CircleSettings& settings);
 
 // Writes the overview into the print file; the request gives print date and page geometry and receives
 // the page count. Each circle's two lines stay on one page. 1 on success, 0 after a message.

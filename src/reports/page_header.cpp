@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "circles/circle_settings.h"
+#include "config/circle_settings.h"
 #include "config/dates.h"
 #include "resources/format.h"
 #include "resources/texts_reports_output.h"
@@ -20,7 +20,7 @@ std::string BlankLine(int width) {
 
 }  // namespace
 
-BookingYear BookingYearOf(const circles::CircleSettings& settings) {
+BookingYear BookingYearOf(const config::CircleSettings& settings) {
     BookingYear y;
     y.year = settings.year;
     y.differs = settings.spanYear != 0;

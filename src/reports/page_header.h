@@ -12,7 +12,7 @@
 
 #include "reports/report_request.h"
 
-namespace tellmark::circles {
+namespace tellmark::config {
 struct CircleSettings;
 }
 
@@ -31,7 +31,7 @@ struct BookingYear {
     int secondYear = 0;      // four digits
 };
 
-BookingYear BookingYearOf(const circles::CircleSettings& settings);
+BookingYear BookingYearOf(const config::CircleSettings& settings);
 
 // Calendar year of a month of the booking year: in a differing business year the months before the
 // first month, and month 13, lie in the second year; all others (month 0 too) in the first.

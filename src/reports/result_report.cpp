@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "circles/circle_settings.h"
+#include "config/circle_settings.h"
 #include "config/amounts.h"
 #include "ledger/account_index.h"
 #include "ledger/salden.h"
@@ -79,7 +79,7 @@ double ResultValue(int fromMonth, int toMonth, ledger::CSalden& cursor, ledger::
 }
 
 int GenerateResult(PrintFile& printFile, ReportRequest& request, const ResultOptions& options, ledger::CSalden& cursor,
-                   ledger::CSIndex& index, const circles::CircleSettings& settings, ui::Messages& /*messages*/) {
+                   ledger::CSIndex& index, const config::CircleSettings& settings, ui::Messages& /*messages*/) {
     const bool cash =
         options.form == ResultForm::CashBasis || (options.form == ResultForm::BySettings && settings.cashBasis != 0);
     const int chart = settings.chart == 4 ? 4 : 3;

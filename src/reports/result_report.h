@@ -9,7 +9,7 @@
 #include "reports/report_request.h"
 #include "ui/messages.h"
 
-namespace tellmark::circles {
+namespace tellmark::config {
 struct CircleSettings;
 }
 
@@ -43,6 +43,6 @@ double ResultValue(int fromMonth, int toMonth, ledger::CSalden& cursor, ledger::
 // period text) into the print file and sets request.pageCount. 1 on success; 0 after the print file's
 // message.
 int GenerateResult(PrintFile& printFile, ReportRequest& request, const ResultOptions& options, ledger::CSalden& cursor,
-                   ledger::CSIndex& index, const circles::CircleSettings& settings, ui::Messages& messages);
+                   ledger::CSIndex& index, const config::CircleSettings& settings, ui::Messages& messages);
 
 }  // namespace tellmark::reports

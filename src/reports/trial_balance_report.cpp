@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "circles/circle_settings.h"
+#include "config/circle_settings.h"
 #include "ledger/account_index.h"
 #include "ledger/salden.h"
-#include "reports/account_classes.h"
+#include "chart/account_classes.h"
 #include "reports/balance_columns.h"
 #include "resources/format.h"
 #include "resources/texts_reports_lists.h"
@@ -36,7 +36,7 @@ void FillTrialBalanceRequest(ReportRequest& request, const TrialBalanceOptions& 
 }
 
 int GenerateTrialBalance(PrintFile& printFile, ReportRequest& request, const TrialBalanceOptions& options,
-                         ledger::CSalden& cursor, ledger::CSIndex& index, const circles::CircleSettings& settings) {
+                         ledger::CSalden& cursor, ledger::CSIndex& index, const config::CircleSettings& settings) {
     const ReportLayout layout = kLayoutTrialBalance;
     if (!printFile.BeginReport(request, layout)) return 0;
     const int width = layout.width;
@@ -58,12 +58,12 @@ int GenerateTrialBalance(PrintFile& printFile, ReportRequest& request, const Tri
                printFile.WriteLine(UnderlineLine(underlined, kRulerChar, printFile.state().currentPage, width)) &&
                printFile.WriteLine({}) && printFile.WriteLine(BookingYearLine(bookingYear, width)) &&
                printFile.WriteLine({}) && printFile.WriteLine(settings.name) && printFile.WriteLine({}) &&
-               printFile.WriteLine(ruler) && printFile.WriteLine(ClassTitleLine(currentClass, currency, chart)) &&
+               printFile.WriteLine(ruler) && printFile.WriteLine(chart::ClassTitleLine(currentClass, currency, chart)) &&
                printFile.WriteLine(ruler);
     };
     printFile.SetPageHeader(header);
 
-    const int lastClass = ClassCount(chart);
+    const int lastClass = chart::ClassCount(chart);
     // Customers and suppliers, the last two classes, are summed without a line per account.
     const int lastListedClass = lastClass - 2;
     bool ok = true;
@@ -75,19 +75,19 @@ int GenerateTrialBalance(PrintFile& printFile, ReportRequest& request, const Tri
         } else if (state.linesLeft < kClassStartLines) {
             ok = header(true);
         } else {
-            ok = printFile.WriteBodyLine(ClassTitleLine(i, currency, chart)) && printFile.WriteBodyLine(ruler);
+            ok = printFile.WriteBodyLine(chart::ClassTitleLine(i, currency, chart)) && printFile.WriteBodyLine(ruler);
         }
 
         int lower = 0;
         int upper = 0;
-        if (ok && ClassRange(i, chart, lower, upper)) {
+        if (ok && chart::ClassRange(i, chart, lower, upper)) {
             const bool listed = i <= lastListedClass;
             double debitTotal = 0.0;
             double creditTotal = 0.0;
             for (int record = index.rangeStart(lower, upper); ok && record >= 0 && state.currentPage < kLastPage;
                  record = index.nextByNumber(upper)) {
                 cursor.read(record);
-                if (!cursor.loaded() || !IsClassMember(i, cursor.numberValue(), chart)) continue;
+                if (!cursor.loaded() || !chart::IsClassMember(i, cursor.numberValue(), chart)) continue;
                 const double balance = Cents(cursor.periodSum(0, month));
                 if (listed) {
                     const DebitCredit columns = DebitCreditColumns(balance);

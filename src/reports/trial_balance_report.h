@@ -6,7 +6,7 @@
 #include "reports/print_file.h"
 #include "reports/report_request.h"
 
-namespace tellmark::circles {
+namespace tellmark::config {
 struct CircleSettings;
 }
 namespace tellmark::ledger {
@@ -28,6 +28,6 @@ void FillTrialBalanceRequest(ReportRequest& request, const TrialBalanceOptions& 
 // the whole report into the print file and sets request.pageCount: 1 on success, 0 after the print
 // file's message.
 int GenerateTrialBalance(PrintFile& printFile, ReportRequest& request, const TrialBalanceOptions& options,
-                         ledger::CSalden& cursor, ledger::CSIndex& index, const circles::CircleSettings& settings);
+                         ledger::CSalden& cursor, ledger::CSIndex& index, const config::CircleSettings& settings);
 
 }  // namespace tellmark::reports

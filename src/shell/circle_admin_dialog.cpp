@@ -57,14 +57,14 @@ CircleAdminDialog::CircleAdminDialog(ShellContext& context, std::string dataDire
     monthLabel_->setBuddy(month_);
     form->addRow(monthLabel_, month_);
 
-    name_ = makeField(this, circles::kCircleNameLength, "name");
+    name_ = makeField(this, config::kCircleNameLength, "name");
     form->addRow(qt(text::kAdminNameLabel), name_);
 
     chart_ = makeField(this, circles::kChartFieldLength, "chart");
     connect(chart_, &QLineEdit::editingFinished, this, &CircleAdminDialog::onChartLeft);
     form->addRow(qt(text::kAdminChartLabel), chart_);
 
-    currency_ = makeField(this, circles::kCurrencyLength, "currency");
+    currency_ = makeField(this, config::kCurrencyLength, "currency");
     checkWhileTyping(currency_, [](std::string& t, int&) {
         t = circles::currencyFieldRule(t);
         return 1;
@@ -81,7 +81,7 @@ CircleAdminDialog::CircleAdminDialog(ShellContext& context, std::string dataDire
     form->addRow(QString(), cashBasis_);
     form->addRow(QString(), autoNumber_);
 
-    nextNumber_ = makeField(this, circles::kDocumentNumberLength, "nextNumber");
+    nextNumber_ = makeField(this, config::kDocumentNumberLength, "nextNumber");
     checkWhileTyping(nextNumber_, [](std::string& t, int& caret) { return config::checkDigitsOnly(t, caret); });
     nextNumberLabel_ = new QLabel(qt(text::kCircleNextNumberHint), this);
     nextNumberLabel_->setBuddy(nextNumber_);

@@ -14,7 +14,7 @@ namespace tellmark::shell {
 
 namespace {
 
-using Elster = circles::ElsterData;
+using Elster = config::ElsterData;
 
 struct ElsterField {
     std::string_view label;

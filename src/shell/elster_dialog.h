@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "circles/circle_settings.h"
+#include "config/circle_settings.h"
 #include "shell/dialog_base.h"
 #include "shell/shell_context.h"
 

@@ -419,7 +419,7 @@ void CMainFrame::reorganise() {
     // The core shows its own messages through the document; every question here has a person to answer.
     DialogDecisions decisions(context_);
     statusBar()->clearMessage();
-    const posting::ReorganisationResult result = posting::reorganise(doc_, decisions, context_.progress);
+    const posting::ReorganisationResult result = posting::reorganise(doc_.books(), decisions, context_.progress);
     doc_.fillReportDefaults();
     if (result.outcome == posting::ReorgOutcome::Done) statusBar()->showMessage(qt(reorganisationStatus(result)));
     if (view()) {

@@ -15,7 +15,7 @@
 #include "ledger/salden.h"
 #include "platform/file.h"
 #include "posting/vat_preset.h"
-#include "reports/account_classes.h"
+#include "chart/account_classes.h"
 #include "resources/cp1252_literal.h"
 #include "resources/format.h"
 #include "support/temp_dir.h"
@@ -91,7 +91,7 @@ TEST(ShippedChartTemplates, EveryAccountKeepsTheRulesOfItsChart) {
             SCOPED_TRACE(lines[i]);
             EXPECT_GT(account.number, previous);
             previous = account.number;
-            EXPECT_NE(reports::AccountKindOf(account.number, chart), reports::AccountKind::Other);
+            EXPECT_NE(chart::AccountKindOf(account.number, chart), chart::AccountKind::Other);
             EXPECT_EQ(account.name.size(), 25u);
             const std::size_t bar = lines[i].find('|');
             const auto preset = posting::presetRateOfName(account.name);
@@ -111,8 +111,8 @@ TEST(ShippedChartTemplates, EveryAccountKeepsTheRulesOfItsChart) {
         const int euInput = chart == 3 ? 1579 : 1409, euOutput = chart == 3 ? 1779 : 3809;
         ASSERT_NE(accountOf(t, euInput), nullptr);
         ASSERT_NE(accountOf(t, euOutput), nullptr);
-        EXPECT_EQ(reports::AccountKindOf(euInput, chart), reports::AccountKind::EuInputVat);
-        EXPECT_EQ(reports::AccountKindOf(euOutput, chart), reports::AccountKind::EuOutputVat);
+        EXPECT_EQ(chart::AccountKindOf(euInput, chart), chart::AccountKind::EuInputVat);
+        EXPECT_EQ(chart::AccountKindOf(euOutput, chart), chart::AccountKind::EuOutputVat);
         for (int vat : chart == 3 ? std::vector<int>{1571, 1575, 1576, 1771, 1775, 1776}
                                   : std::vector<int>{1401, 1405, 1406, 3801, 3805, 3806})
             EXPECT_NE(accountOf(t, vat), nullptr) << vat;

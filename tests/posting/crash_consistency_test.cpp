@@ -237,7 +237,7 @@ std::vector<Operation> operations() {
          [](circles::CVt36Doc& doc, ui::Messages&) {
              ui::NoDecisions nobody;
              ui::NoProgress progress;
-             return reorganise(doc, nobody, progress).outcome == ReorgOutcome::Done ? 1 : 0;
+             return reorganise(doc.books(), nobody, progress).outcome == ReorgOutcome::Done ? 1 : 0;
          },
          {},
          {}},
@@ -364,7 +364,7 @@ void checkBooks(const Trial& trial) {
     const std::string balances = readFile(kBalance);
     ui::NoDecisions nobody;
     ui::NoProgress progress;
-    ASSERT_EQ(reorganise(session.doc, nobody, progress).outcome, ReorgOutcome::Done);
+    ASSERT_EQ(reorganise(session.doc.books(), nobody, progress).outcome, ReorgOutcome::Done);
     EXPECT_EQ(readFile(kBalance), balances) << "balances disagree with the journal";
 }
 

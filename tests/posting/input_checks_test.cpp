@@ -14,14 +14,14 @@
 namespace tellmark::posting {
 namespace {
 
-circles::CircleSettings calendarYear(int year) {
-    circles::CircleSettings s;
+config::CircleSettings calendarYear(int year) {
+    config::CircleSettings s;
     s.year = s.firstYear4 = s.secondYear4 = year;
     return s;
 }
 
-circles::CircleSettings spanYear(int first, int firstMonth) {
-    circles::CircleSettings s;
+config::CircleSettings spanYear(int first, int firstMonth) {
+    config::CircleSettings s;
     s.spanYear = 1;
     s.firstMonth = firstMonth;
     s.firstYear4 = first;
@@ -34,14 +34,14 @@ const std::string kMalformed(
 
 TEST(DateCheck, DatesOfTheBookingYearOnly) {
     struct Case {
-        circles::CircleSettings settings;
+        config::CircleSettings settings;
         const char* typed;
         const char* previous;
         std::string field;    // accepted: the field; refused: ""
         std::string message;  // refused: its text
     };
-    const circles::CircleSettings y2009 = calendarYear(2009), y2008 = calendarYear(2008);
-    const circles::CircleSettings from7 = spanYear(2008, 7), from2 = spanYear(2008, 2);
+    const config::CircleSettings y2009 = calendarYear(2009), y2008 = calendarYear(2008);
+    const config::CircleSettings from7 = spanYear(2008, 7), from2 = spanYear(2008, 2);
     const std::vector<Case> cases = {
         {y2009, "15.01", "", "15.01", ""},
         {y2009, "5", "", "05.01", ""},

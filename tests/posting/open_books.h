@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <string>
 
-#include "circles/circle_settings.h"
+#include "config/circle_settings.h"
 #include "ledger/account_index.h"
 #include "ledger/document_numbering.h"
 #include "ledger/journal.h"
@@ -49,7 +49,7 @@ struct OpenBooks {
     std::string jdxPath = dir.file("B2009001.jdx");
     ui::RecordingMessages messages;
     ui::NoProgress progress;
-    circles::CircleSettings settings;
+    config::CircleSettings settings;
     platform::File balanceFile;
     ledger::CSalden debit{messages}, credit{messages}, outputVat{messages}, inputVat{messages}, report{messages};
     ledger::CSIndex accountIndex{messages, progress};
@@ -59,7 +59,7 @@ struct OpenBooks {
     int lastPostingType = 0;
     ledger::OperationMarker marker;
     BooksHealth health;
-    Books books{debit,    credit,          outputVat,   inputVat, accountIndex, journal,  journalIndex, settings,
+    Books books{debit, credit, outputVat, inputVat, report, accountIndex, journal,  journalIndex, settings,
                 &numbers, messages,        lastPostingType, balanceFile, marker,  health,   progress};
     AccountFiles accounts{report, accountIndex, balanceFile, 3, messages, &books};
 

@@ -15,7 +15,7 @@
 #include "posting/line_checks.h"
 #include "posting/posting_engine.h"
 #include "posting/posting_types.h"
-#include "reports/account_classes.h"
+#include "chart/account_classes.h"
 #include "open_books.h"
 
 namespace tellmark::posting {
@@ -96,8 +96,8 @@ void runRandomBooks(int chart, int firstMonth, const std::vector<Account>& accou
     ASSERT_GT(count, 1500);
     for (long n = 1; n <= count; ++n) {
         const ledger::ParsedBooking p = ledger::parseJournalRecord(jou.data() + (n - 1) * 64, chart);
-        const int dk = reports::code(reports::AccountKindOf(p.debitNumber, chart));
-        const int ck = reports::code(reports::AccountKindOf(p.creditNumber, chart));
+        const int dk = chart::code(chart::AccountKindOf(p.debitNumber, chart));
+        const int ck = chart::code(chart::AccountKindOf(p.creditNumber, chart));
         int slot = p.month == 13 ? 13 : (p.month >= firstMonth ? p.month - firstMonth + 1 : p.month - firstMonth + 13);
         if (p.month == firstMonth && (dk == 11 || ck == 11)) slot = 0;
         const long long vat = ledger::isEuVatPair(p.debitNumber, p.creditNumber, chart)

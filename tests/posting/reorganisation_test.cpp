@@ -126,7 +126,7 @@ void checkRepostingGivesBackPosting(Reorganise& t, circles::CVt36Doc& doc, unsig
     t.putFile("sal", spoiled);
 
     ui::ScriptedDecisions decisions;
-    const ReorganisationResult result = reorganise(doc, decisions, t.progress);
+    const ReorganisationResult result = reorganise(doc.books(), decisions, t.progress);
     EXPECT_EQ(result.outcome, ReorgOutcome::Done);
     EXPECT_TRUE(result.pending.empty());
     EXPECT_TRUE(decisions.asked.empty());
@@ -151,7 +151,7 @@ void checkRepostingGivesBackPosting(Reorganise& t, circles::CVt36Doc& doc, unsig
     answers.push(0);  // go on with the booking that needs a decision
     answers.push(0);  // the damaged account is removed
     answers.push(kAnswerDropMissingAccount);
-    const ReorganisationResult repaired = reorganise(doc, answers, t.progress);
+    const ReorganisationResult repaired = reorganise(doc.books(), answers, t.progress);
     EXPECT_EQ(repaired.outcome, ReorgOutcome::Done);
     ASSERT_EQ(answers.asked.size(), 3u);
     EXPECT_EQ(answers.asked[0].kind, kAskNeedsDecisions);
@@ -198,7 +198,7 @@ TEST_F(Reorganise, AJournalRecordWithoutCrLfStopsBeforeAnyChange) {
     const std::string jou = file("jou"), jdx = file("jdx"), sdx = file("sdx");
 
     ui::ScriptedDecisions decisions;
-    const ReorganisationResult result = reorganise(*doc, decisions, progress);
+    const ReorganisationResult result = reorganise(doc->books(), decisions, progress);
     EXPECT_EQ(result.outcome, ReorgOutcome::JournalDamaged);
     ASSERT_EQ(messages.entries.size(), 1u);
     EXPECT_EQ(messages.last().text,
@@ -216,7 +216,7 @@ TEST_F(Reorganise, AJournalRecordWithoutCrLfStopsBeforeAnyChange) {
     sal[5 * 202 + 201] = 'X';
     putFile("sal", sal);
     messages.entries.clear();
-    EXPECT_EQ(reorganise(*doc, decisions, progress).outcome, ReorgOutcome::BalanceDamaged);
+    EXPECT_EQ(reorganise(doc->books(), decisions, progress).outcome, ReorgOutcome::BalanceDamaged);
     ASSERT_EQ(messages.entries.size(), 1u);
     EXPECT_EQ(messages.last().text.substr(0, 20), "Die Saldendatei ist ");
     EXPECT_EQ(file("sal"), sal);
@@ -243,7 +243,7 @@ TEST_F(Reorganise, TheFirstOfTwoAccountsWithOneNumberWins) {
     ui::ScriptedDecisions decisions;
     decisions.push(0);
     decisions.push(0);
-    const ReorganisationResult result = reorganise(*doc, decisions, progress);
+    const ReorganisationResult result = reorganise(doc->books(), decisions, progress);
     EXPECT_EQ(result.outcome, ReorgOutcome::Done);
     ASSERT_EQ(decisions.asked.size(), 2u);
     for (const ui::Question& q : decisions.asked) {
@@ -277,7 +277,7 @@ TEST_F(Reorganise, DatesAreRepairedAndWrittenBack) {
     patchBooking(3, 0, "31.02");
     const ReorganisationResult result = [&] {
         ui::ScriptedDecisions decisions;
-        return reorganise(*doc, decisions, progress);
+        return reorganise(doc->books(), decisions, progress);
     }();
     EXPECT_EQ(result.outcome, ReorgOutcome::Done);
     EXPECT_EQ(result.bookingsChanged, 3);
@@ -305,7 +305,7 @@ TEST_F(Reorganise, AMissingAccountChangedToAnotherIsWrittenAndPostedThere) {
     decisions.push(kAnswerChangeAccount);  // "&Konto ändern"
     decisions.push(0, {"1200"});           // the booking's other account: asked again
     decisions.push(0, {"4700"});
-    const ReorganisationResult result = reorganise(*doc, decisions, progress);
+    const ReorganisationResult result = reorganise(doc->books(), decisions, progress);
     EXPECT_EQ(result.outcome, ReorgOutcome::Done);
     ASSERT_GE(decisions.asked.size(), 3u);
     EXPECT_EQ(decisions.asked[0].kind, kAskNeedsDecisions);
@@ -341,7 +341,7 @@ TEST_F(Reorganise, ADroppedBookingLeavesTheJournalAsPostingTheRestWould) {
     ui::ScriptedDecisions decisions;
     decisions.push(0);
     decisions.push(kAnswerDropMissingAccount);
-    const ReorganisationResult result = reorganise(*doc, decisions, progress);
+    const ReorganisationResult result = reorganise(doc->books(), decisions, progress);
     EXPECT_EQ(result.outcome, ReorgOutcome::Done);
     EXPECT_EQ(result.bookingsDropped, 1);
     EXPECT_EQ(result.bookingCount, 9);
@@ -375,7 +375,7 @@ TEST_F(Reorganise, WithNobodyToAskNothingChangesAndTheBookingsAreListed) {
     const std::string jdx = file("jdx");
 
     ui::ScriptedDecisions decisions;
-    const ReorganisationResult result = reorganise(*doc, decisions, progress);
+    const ReorganisationResult result = reorganise(doc->books(), decisions, progress);
     EXPECT_EQ(result.outcome, ReorgOutcome::NeedsDecisions);
     ASSERT_EQ(decisions.asked.size(), 1u);
     EXPECT_EQ(decisions.asked[0].kind, kAskNeedsDecisions);
@@ -400,7 +400,7 @@ TEST_F(Reorganise, WithNobodyToAskNothingChangesAndTheBookingsAreListed) {
     decisions.push(0, {"7.2"});
     decisions.push(kAnswerDropMissingAccount);
     decisions.push(0);  // the overflowing line can only go
-    const ReorganisationResult answered = reorganise(*doc, decisions, progress);
+    const ReorganisationResult answered = reorganise(doc->books(), decisions, progress);
     EXPECT_EQ(answered.outcome, ReorgOutcome::Done);
     EXPECT_TRUE(answered.pending.empty());
     EXPECT_EQ(answered.bookingsDropped, 2);

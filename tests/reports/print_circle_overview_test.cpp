@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "circles/circle_settings.h"
+#include "config/circle_settings.h"
 #include "resources/cp1252_literal.h"
 #include "support/temp_dir.h"
 #include "ui/messages.h"
@@ -31,7 +31,7 @@ TEST(PrintCircleOverviewTest, TwoCirclesWholeFile) {
     ui::RecordingMessages messages;
     PrintFile print(dir.file("~print~.tmp"), messages);
 
-    circles::CircleSettings muster;
+    config::CircleSettings muster;
     muster.name = "Muster GmbH";
     muster.currency1 = "EUR";
     muster.vatOn = 1;

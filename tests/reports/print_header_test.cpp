@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "circles/circle_settings.h"
+#include "config/circle_settings.h"
 #include "reports/print_file.h"
 #include "resources/cp1252_literal.h"
 
@@ -13,8 +13,8 @@ namespace {
 
 std::string blanks(std::size_t n) { return std::string(n, ' '); }
 
-circles::CircleSettings julyBusinessYear() {
-    circles::CircleSettings s;
+config::CircleSettings julyBusinessYear() {
+    config::CircleSettings s;
     s.year = 809;
     s.spanYear = 1;
     s.firstMonthSetting = 7;
@@ -25,8 +25,8 @@ circles::CircleSettings julyBusinessYear() {
     return s;
 }
 
-circles::CircleSettings calendarYear() {
-    circles::CircleSettings s;
+config::CircleSettings calendarYear() {
+    config::CircleSettings s;
     s.year = 2024;
     s.firstYear4 = 2024;
     s.secondYear4 = 2024;

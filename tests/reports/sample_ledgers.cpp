@@ -18,8 +18,8 @@ void require(bool condition, const char* what) {
 
 std::string twoDigits(int year) { return format("%02i", year % 100); }
 
-circles::CircleSettings baseSettings(int chart) {
-    circles::CircleSettings s;
+config::CircleSettings baseSettings(int chart) {
+    config::CircleSettings s;
     s.name = std::string(kSampleCircleName);
     s.chart = chart;
     s.vatOn = 1;
@@ -76,8 +76,8 @@ void fillSampleBooks(SampleLedger& l, const SampleAccounts& a) {
 
 }  // namespace
 
-circles::CircleSettings sampleSettings(int chart, int year) {
-    circles::CircleSettings s = baseSettings(chart);
+config::CircleSettings sampleSettings(int chart, int year) {
+    config::CircleSettings s = baseSettings(chart);
     s.year = year;
     s.firstMonthSetting = 1;
     s.spanYear = 0;
@@ -92,8 +92,8 @@ circles::CircleSettings sampleSettings(int chart, int year) {
     return s;
 }
 
-circles::CircleSettings sampleSpanSettings(int chart, int firstYear, int firstMonth) {
-    circles::CircleSettings s = baseSettings(chart);
+config::CircleSettings sampleSpanSettings(int chart, int firstYear, int firstMonth) {
+    config::CircleSettings s = baseSettings(chart);
     const int secondYear = firstYear + 1;
     s.year = (firstYear % 100) * 100 + secondYear % 100;
     s.firstMonthSetting = firstMonth;
@@ -109,7 +109,7 @@ circles::CircleSettings sampleSpanSettings(int chart, int firstYear, int firstMo
     return s;
 }
 
-SampleLedger::SampleLedger(const circles::CircleSettings& circle) : settings(circle) {
+SampleLedger::SampleLedger(const config::CircleSettings& circle) : settings(circle) {
     balancePath_ = dir.file("B2009001.sal");
     indexPath_ = dir.file("B2009001.sdx");
     writeFile(balancePath_, "");

@@ -46,7 +46,7 @@
 #include <utility>
 #include <vector>
 
-#include "circles/circle_settings.h"
+#include "config/circle_settings.h"
 #include "ledger/account_index.h"
 #include "ledger/salden.h"
 #include "platform/file.h"
@@ -60,15 +60,15 @@ inline constexpr std::string_view kSampleCircleName = "Musterhandel GmbH, Haupts
 inline constexpr std::string_view kSampleCurrency = "EUR";
 
 // Settings of a booking circle with a calendar business year: chart 3 or 4, a four-digit year.
-circles::CircleSettings sampleSettings(int chart, int year);
+config::CircleSettings sampleSettings(int chart, int year);
 // Settings of a booking circle whose business year runs from firstMonth of firstYear (four digits) to
 // the month before in the next year; the stored year is the span code (809 for 2008/2009).
-circles::CircleSettings sampleSpanSettings(int chart, int firstYear, int firstMonth);
+config::CircleSettings sampleSpanSettings(int chart, int firstYear, int firstMonth);
 
 class SampleLedger {
 public:
     // An empty balance file and an index over it, in a fresh temporary directory.
-    explicit SampleLedger(const circles::CircleSettings& settings);
+    explicit SampleLedger(const config::CircleSettings& settings);
     SampleLedger(const SampleLedger&) = delete;
     SampleLedger& operator=(const SampleLedger&) = delete;
 
@@ -95,7 +95,7 @@ public:
     TempDir dir;
     ui::RecordingMessages messages;
     ui::NoProgress progress;
-    circles::CircleSettings settings;
+    config::CircleSettings settings;
     platform::File balanceFile;
     ledger::CSalden cursor{messages};
     ledger::CSIndex index{messages, progress};

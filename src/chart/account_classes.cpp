@@ -1,4 +1,4 @@
-#include "reports/account_classes.h"
+#include "chart/account_classes.h"
 
 #include <array>
 #include <cstddef>
@@ -6,7 +6,7 @@
 #include "resources/format.h"
 #include "resources/texts_account_classes.h"
 
-namespace tellmark::reports {
+namespace tellmark::chart {
 
 namespace {
 
@@ -120,7 +120,7 @@ const AccountClass* classAt(int index, int chart) {
 AccountKind AccountKindOf(int number, int chart) {
     if (chart == 3) return kindInChart03(number);
     if (chart == 4) return kindInChart04(number);
-    return AccountKind::Other;
+    return chart::AccountKind::Other;
 }
 
 bool IsNetBooked(int number, int chart) {
@@ -164,4 +164,4 @@ bool IsClassMember(int index, int number, int chart) {
     return false;
 }
 
-}  // namespace tellmark::reports
+}  // namespace tellmark::chart

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <string>
 
-namespace tellmark::circles {
+namespace tellmark::config {
 
 // Field capacities in characters.
 inline constexpr std::size_t kCircleNameLength = 56;
@@ -87,4 +87,4 @@ struct CircleSettings {
     DatevData datev;
 };
 
-}  // namespace tellmark::circles
+}  // namespace tellmark::config

@@ -4,9 +4,9 @@
 #include <utility>
 #include <vector>
 
-#include "reports/account_classes.h"
+#include "chart/account_classes.h"
 
-namespace tellmark::reports {
+namespace tellmark::chart {
 namespace {
 
 struct KindCase {
@@ -16,14 +16,14 @@ struct KindCase {
 
 void expectKinds(int chart, const std::vector<KindCase>& cases) {
     for (const auto& c : cases)
-        EXPECT_EQ(code(AccountKindOf(c.number, chart)), c.kind) << "chart " << chart << ", account " << c.number;
+        EXPECT_EQ(code(chart::AccountKindOf(c.number, chart)), c.kind) << "chart " << chart << ", account " << c.number;
 }
 
 TEST(AccountKind, ComparesWithItsCode) {
-    EXPECT_TRUE(AccountKind::Financial == 4);
-    EXPECT_TRUE(19 == AccountKind::EuInputVat);
-    EXPECT_TRUE(AccountKind::Customer != 13);
-    EXPECT_EQ(code(AccountKind::EuOutputVat), 18);
+    EXPECT_TRUE(chart::AccountKind::Financial == 4);
+    EXPECT_TRUE(19 == chart::AccountKind::EuInputVat);
+    EXPECT_TRUE(chart::AccountKind::Customer != 13);
+    EXPECT_EQ(code(chart::AccountKind::EuOutputVat), 18);
 }
 
 TEST(AccountKind, EveryBoundaryOfChart03) {
@@ -52,21 +52,21 @@ TEST(AccountKind, EveryBoundaryOfChart04) {
 
 TEST(AccountKind, UnknownChartKnowsNoAccounts) {
     for (int number : {1, 1200, 1579, 1776, 3809, 8400, 10000, 20000})
-        for (int chart : {0, 5, 40}) EXPECT_EQ(code(AccountKindOf(number, chart)), 1) << number;
+        for (int chart : {0, 5, 40}) EXPECT_EQ(code(chart::AccountKindOf(number, chart)), 1) << number;
 }
 
 TEST(NetBooked, RangesOfBothCharts) {
     const std::vector<std::pair<int, bool>> chart03{
         {1, true}, {499, true}, {500, false}, {2899, false}, {2900, true}, {4999, true}, {5000, false},
         {7999, false}, {8000, true}, {8999, true}, {9000, false}, {10000, false}, {20000, false}};
-    for (const auto& [number, net] : chart03) EXPECT_EQ(IsNetBooked(number, 3), net) << number;
+    for (const auto& [number, net] : chart03) EXPECT_EQ(chart::IsNetBooked(number, 3), net) << number;
 
     const std::vector<std::pair<int, bool>> chart04{
         {1, true}, {799, true}, {800, false}, {999, false}, {1000, true}, {1199, true}, {1200, false},
         {3999, false}, {4000, true}, {6999, true}, {7000, false}, {8400, false}, {10000, false}};
     for (const auto& [number, net] : chart04) {
-        EXPECT_EQ(IsNetBooked(number, 4), net) << number;
-        EXPECT_EQ(IsNetBooked(number, 5), net) << "chart 5 follows chart 04: " << number;
+        EXPECT_EQ(chart::IsNetBooked(number, 4), net) << number;
+        EXPECT_EQ(chart::IsNetBooked(number, 5), net) << "chart 5 follows chart 04: " << number;
     }
 }
 
@@ -85,8 +85,8 @@ TEST(CarriedForward, Chart03WithAndWithoutPrivateAccounts) {
         {3999, true, true}, {4000, false, false}, {8999, false, false}, {9000, true, true},
         {29999, true, true}, {30000, false, false}};
     for (const auto& c : cases) {
-        EXPECT_EQ(IsCarriedForward(c.number, false, 3), c.withPrivate) << c.number;
-        EXPECT_EQ(IsCarriedForward(c.number, true, 3), c.privateExcluded) << c.number;
+        EXPECT_EQ(chart::IsCarriedForward(c.number, false, 3), c.withPrivate) << c.number;
+        EXPECT_EQ(chart::IsCarriedForward(c.number, true, 3), c.privateExcluded) << c.number;
     }
 }
 
@@ -96,12 +96,12 @@ TEST(CarriedForward, Chart04IgnoresThePrivateFlag) {
         {2100, true}, {3799, true}, {3800, false}, {3829, false}, {3830, true}, {3999, true},
         {4000, false}, {8999, false}, {9000, true}, {29999, true}, {30000, false}};
     for (const auto& [number, carried] : cases)
-        for (bool flag : {false, true}) EXPECT_EQ(IsCarriedForward(number, flag, 4), carried) << number;
+        for (bool flag : {false, true}) EXPECT_EQ(chart::IsCarriedForward(number, flag, 4), carried) << number;
 }
 
 TEST(CarriedForward, UnknownChartCarriesNothing) {
     for (int number : {1, 1200, 2100, 9000, 10000})
-        for (bool flag : {false, true}) EXPECT_FALSE(IsCarriedForward(number, flag, 5)) << number;
+        for (bool flag : {false, true}) EXPECT_FALSE(chart::IsCarriedForward(number, flag, 5)) << number;
 }
 
 TEST(AccountClasses, RangesOfBothCharts) {
@@ -111,48 +111,48 @@ TEST(AccountClasses, RangesOfBothCharts) {
     const std::vector<std::pair<int, int>> chart04{{1, 999},     {1000, 1999}, {1400, 3829},  {2000, 2999},
                                                    {3000, 3999}, {4000, 4999}, {5000, 5999},  {6000, 6999},
                                                    {7000, 7999}, {9000, 9999}, {10000, 19999}, {20000, 29999}};
-    EXPECT_EQ(ClassCount(3), 9);
-    EXPECT_EQ(ClassCount(4), 11);
-    EXPECT_EQ(ClassCount(5), 11);
+    EXPECT_EQ(chart::ClassCount(3), 9);
+    EXPECT_EQ(chart::ClassCount(4), 11);
+    EXPECT_EQ(chart::ClassCount(5), 11);
     for (int chart : {3, 4, 5}) {
         const auto& expected = chart == 3 ? chart03 : chart04;
-        ASSERT_EQ(static_cast<int>(expected.size()), ClassCount(chart) + 1);
-        for (int i = 0; i <= ClassCount(chart); ++i) {
+        ASSERT_EQ(static_cast<int>(expected.size()), chart::ClassCount(chart) + 1);
+        for (int i = 0; i <= chart::ClassCount(chart); ++i) {
             int lower = 0, upper = 0;
-            EXPECT_TRUE(ClassRange(i, chart, lower, upper));
+            EXPECT_TRUE(chart::ClassRange(i, chart, lower, upper));
             EXPECT_EQ(lower, expected[i].first) << "chart " << chart << ", class " << i;
             EXPECT_EQ(upper, expected[i].second) << "chart " << chart << ", class " << i;
         }
-        for (int bad : {-1, ClassCount(chart) + 1}) {
+        for (int bad : {-1, chart::ClassCount(chart) + 1}) {
             int lower = 0, upper = 0;
-            EXPECT_FALSE(ClassRange(bad, chart, lower, upper));
+            EXPECT_FALSE(chart::ClassRange(bad, chart, lower, upper));
             EXPECT_EQ(lower, -1);
             EXPECT_EQ(upper, -1);
-            EXPECT_FALSE(IsClassMember(bad, 1000, chart));
+            EXPECT_FALSE(chart::IsClassMember(bad, 1000, chart));
         }
     }
 }
 
 TEST(AccountClasses, VatAccountsFormTheirOwnClass) {
     // Chart 03: 1589 is a financial account by kind but listed with the VAT accounts.
-    EXPECT_TRUE(IsClassMember(2, 1589, 3));
-    EXPECT_FALSE(IsClassMember(1, 1589, 3));
-    EXPECT_TRUE(IsClassMember(1, 1559, 3));
-    EXPECT_TRUE(IsClassMember(1, 1590, 3));
-    EXPECT_FALSE(IsClassMember(2, 1590, 3));
-    EXPECT_TRUE(IsClassMember(2, 1799, 3));
-    EXPECT_TRUE(IsClassMember(1, 1800, 3));
+    EXPECT_TRUE(chart::IsClassMember(2, 1589, 3));
+    EXPECT_FALSE(chart::IsClassMember(1, 1589, 3));
+    EXPECT_TRUE(chart::IsClassMember(1, 1559, 3));
+    EXPECT_TRUE(chart::IsClassMember(1, 1590, 3));
+    EXPECT_FALSE(chart::IsClassMember(2, 1590, 3));
+    EXPECT_TRUE(chart::IsClassMember(2, 1799, 3));
+    EXPECT_TRUE(chart::IsClassMember(1, 1800, 3));
     // Chart 04: output VAT in the class list ends at 3829.
-    EXPECT_TRUE(IsClassMember(4, 3830, 4));
-    EXPECT_FALSE(IsClassMember(2, 3830, 4));
-    EXPECT_TRUE(IsClassMember(2, 3829, 4));
-    EXPECT_FALSE(IsClassMember(4, 3829, 4));
-    EXPECT_TRUE(IsClassMember(2, 1419, 4));
-    EXPECT_FALSE(IsClassMember(1, 1419, 4));
-    EXPECT_TRUE(IsClassMember(1, 1420, 4));
+    EXPECT_TRUE(chart::IsClassMember(4, 3830, 4));
+    EXPECT_FALSE(chart::IsClassMember(2, 3830, 4));
+    EXPECT_TRUE(chart::IsClassMember(2, 3829, 4));
+    EXPECT_FALSE(chart::IsClassMember(4, 3829, 4));
+    EXPECT_TRUE(chart::IsClassMember(2, 1419, 4));
+    EXPECT_FALSE(chart::IsClassMember(1, 1419, 4));
+    EXPECT_TRUE(chart::IsClassMember(1, 1420, 4));
     // The chart 03 index 10 does not exist, in chart 04 it holds the customers.
-    EXPECT_FALSE(IsClassMember(10, 12000, 3));
-    EXPECT_TRUE(IsClassMember(10, 12000, 5));
+    EXPECT_FALSE(chart::IsClassMember(10, 12000, 3));
+    EXPECT_TRUE(chart::IsClassMember(10, 12000, 5));
 }
 
 // Every account is listed under at most one class, and only inside that class's scan range; only
@@ -161,31 +161,31 @@ TEST(AccountClasses, EachAccountInExactlyOneClassOrInTheGap) {
     for (int chart : {3, 4}) {
         for (int number = 1; number <= 29999; ++number) {
             int classes = 0;
-            for (int i = 0; i <= ClassCount(chart); ++i) {
-                if (!IsClassMember(i, number, chart)) continue;
+            for (int i = 0; i <= chart::ClassCount(chart); ++i) {
+                if (!chart::IsClassMember(i, number, chart)) continue;
                 ++classes;
                 int lower = 0, upper = 0;
-                ClassRange(i, chart, lower, upper);
+                chart::ClassRange(i, chart, lower, upper);
                 EXPECT_TRUE(number >= lower && number <= upper) << chart << "/" << i << ": " << number;
             }
             const bool inGap = chart == 3 ? (number >= 5000 && number <= 7999) : (number >= 8000 && number <= 8999);
             ASSERT_EQ(classes, inGap ? 0 : 1) << "chart " << chart << ", account " << number;
         }
     }
-    for (int i = 0; i <= ClassCount(3); ++i) EXPECT_FALSE(IsClassMember(i, 5500, 3));
+    for (int i = 0; i <= chart::ClassCount(3); ++i) EXPECT_FALSE(chart::IsClassMember(i, 5500, 3));
 }
 
 TEST(AccountClasses, TitleLines) {
-    EXPECT_EQ(ClassTitleLine(6, "EUR", 3),
+    EXPECT_EQ(chart::ClassTitleLine(6, "EUR", 3),
               "KLASSE 8: ERL\xD6SKONTEN                    Soll EUR       Haben EUR\r\n");
     // A title of exactly 40 characters leaves one blank before "Soll".
-    EXPECT_EQ(ClassTitleLine(8, "EUR", 4),
+    EXPECT_EQ(chart::ClassTitleLine(8, "EUR", 4),
               "KLASSE 7: WEIT. ERTR\xC4GE UND AUFWENDUNGEN Soll EUR       Haben EUR\r\n");
-    EXPECT_EQ(ClassTitleLine(2, "DM", 5),
+    EXPECT_EQ(chart::ClassTitleLine(2, "DM", 5),
               "UMSATZSTEUERKONTEN                       Soll  DM       Haben  DM\r\n");
-    EXPECT_EQ(ClassTitleLine(10, "EUR", 3), std::string(40, ' ') + " Soll EUR       Haben EUR\r\n");
-    EXPECT_EQ(ClassTitleLine(-1, "EUR", 4), std::string(40, ' ') + " Soll EUR       Haben EUR\r\n");
+    EXPECT_EQ(chart::ClassTitleLine(10, "EUR", 3), std::string(40, ' ') + " Soll EUR       Haben EUR\r\n");
+    EXPECT_EQ(chart::ClassTitleLine(-1, "EUR", 4), std::string(40, ' ') + " Soll EUR       Haben EUR\r\n");
 }
 
 }  // namespace
-}  // namespace tellmark::reports
+}  // namespace tellmark::chart

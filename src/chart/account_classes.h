@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-namespace tellmark::reports {
+namespace tellmark::chart {
 
 // The kind codes are stored and compared as plain integers elsewhere, so the values are fixed and an
 // AccountKind compares equal to its code (kind == 4, 12 != kind). 16 and 17 are not used.
@@ -60,4 +60,4 @@ bool ClassRange(int index, int chart, int& lower, int& upper);
 // members. An unknown index gives false.
 bool IsClassMember(int index, int number, int chart);
 
-}  // namespace tellmark::reports
+}  // namespace tellmark::chart

@@ -7,7 +7,7 @@
 #include "ui/messages.h"
 #include "ui/progress.h"
 
-namespace tellmark::yearend {
+namespace tellmark::circles {
 
 struct ChartCopyRequest {
     std::string dataDirectory;
@@ -28,4 +28,4 @@ int copyChartOfAccounts(const ChartCopyRequest& request, ui::Messages& messages,
 // The chart ("Kontenrahmen") of a booking circle, 3 when its settings file cannot be read.
 int chartOfCircle(const std::string& dataDirectory, int number, ui::Messages& messages);
 
-}  // namespace tellmark::yearend
+}  // namespace tellmark::circles

@@ -1,4 +1,4 @@
-#include "yearend/chart_copy.h"
+#include "circles/chart_copy.h"
 
 #include "circles/circle_settings_file.h"
 #include "config/file_names.h"
@@ -6,11 +6,11 @@
 #include "ledger/account_record.h"
 #include "ledger/salden.h"
 #include "platform/file.h"
-#include "reports/account_classes.h"
+#include "chart/account_classes.h"
 #include "resources/texts_common.h"
 #include "resources/texts_yearend.h"
 
-namespace tellmark::yearend {
+namespace tellmark::circles {
 
 int chartOfCircle(const std::string& dataDirectory, int number, ui::Messages& messages) {
     std::string path = config::settingsFileName(dataDirectory, number);
@@ -67,7 +67,7 @@ int copyChartOfAccounts(const ChartCopyRequest& request, ui::Messages& messages,
     for (int r = 0; r < count; ++r) {
         if (from.read(r) < 0) continue;
         double opening = 0.0;
-        if (request.takeBalances && reports::IsCarriedForward(from.numberValue(), request.privateExcluded, chart))
+        if (request.takeBalances && chart::IsCarriedForward(from.numberValue(), request.privateExcluded, chart))
             opening = from.balance();
         if (to.createAccount(from.numberText(), from.name(), opening) != 1) {
             messages.show(text::kMsgChartCopyTargetUnopenable, text::kCaptionError, ui::kIconStop);
@@ -83,4 +83,4 @@ int copyChartOfAccounts(const ChartCopyRequest& request, ui::Messages& messages,
     return built == 1 ? 1 : 0;
 }
 
-}  // namespace tellmark::yearend
+}  // namespace tellmark::circles
