@@ -21,6 +21,7 @@
 #include "resources/format.h"
 #include "resources/texts_common.h"
 #include "resources/texts_ledger_accounts.h"
+#include "resources/texts_ledger_journal.h"
 #include "resources/texts_reorganisation.h"
 #include "resources/texts_safety.h"
 
@@ -560,6 +561,12 @@ void Reorganisation::takePlannedBalances() {
 
 ReorganisationResult Reorganisation::run() {
     ui::Messages& messages = books_.messages;
+    if (books_.journal.count() == 0) {
+        // As the journal's cache says when it opens on an empty journal: there is nothing to post again.
+        messages.show(text::kJournalCacheEmpty, text::kCaptionError, ui::kIconStop);
+        result_.outcome = ReorgOutcome::NoBookings;
+        return result_;
+    }
     ReorgOutcome checked = checkJournal(books_.journal, progress_);
     if (checked == ReorgOutcome::Done) checked = checkBalanceFile(books_.balanceFile, progress_);
     if (checked != ReorgOutcome::Done) {

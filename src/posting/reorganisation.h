@@ -30,6 +30,7 @@ enum class ReorgOutcome {
     ReadFailed,      // a file error while checking; nothing changed
     NeedsDecisions,  // bookings need a decision and nobody answered; nothing changed
     NotStarted,      // the record of the operation could not be written; nothing changed
+    NoBookings,      // the journal holds no booking; nothing changed
     WriteFailed,     // a write failed on the way; the message said what the books hold
 };
 

@@ -30,6 +30,16 @@ protected:
     TempDir dir;
 };
 
+TEST_F(CliReorg, AnEmptyJournalIsSaidAndNothingChanges) {
+    ok({"circle", "create", "1", "--name", "Test", "--year", "2009", "--chart", "03"});
+    ok({"account", "create", "-k", "1", "1200", "--name", "BANK"});
+    const std::string sal = file("sal");
+    auto r = cli({"reorg", "-k", "1", "--yes"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("Keine Buchungss\xC3\xA4tze gefunden !"), std::string::npos) << r.err;
+    EXPECT_EQ(file("sal"), sal);
+}
+
 TEST_F(CliReorg, RebuildsADamagedSlotFromTheJournal) {
     createBooks();
     const std::string sal = file("sal"), jou = file("jou");
