@@ -1,5 +1,7 @@
 #include "entry/typed_booking.h"
 
+#include <algorithm>
+
 #include "config/text_helpers.h"
 #include "posting/date_check.h"
 #include "posting/line_checks.h"
@@ -27,8 +29,11 @@ CheckedLine checkLine(circles::CVt36Doc& doc, posting::Books& books, const Typed
     const config::CircleSettings& settings = doc.settings();
 
     // Date and document number.
+    // The form's date field takes a ',' as the point; so does a typed line.
+    std::string dateText = typed.date;
+    std::replace(dateText.begin(), dateText.end(), ',', '.');
     const posting::DateCheck date =
-        posting::checkDate(typed.date, {}, settings, doc.programConfig().thirteenthMonth, messages);
+        posting::checkDate(dateText, {}, settings, doc.programConfig().thirteenthMonth, messages);
     if (!date.ok) return out;
     out.line.date = date.field;
     if (!posting::checkDocumentNumber(typed.document, messages)) return out;

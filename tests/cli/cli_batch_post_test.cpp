@@ -44,7 +44,7 @@ TEST_F(CliBatchPost, TheBooksAreThoseOfOnePostPerBooking) {
     const std::string lines =
         "Datum;Beleg;Soll;Haben;Text;Betrag;Satz;Art;Zahlung;Skonto\r\n"
         "02.03;;1200;8400;\"Rechnung; Nr. \"\"4711\"\"\";119,00;19\r\n"
-        "03.03;R-17;12;ERL;Barverkauf;50.5\r\n"
+        "3,3;R-17;12;ERL;Barverkauf;50.5\r\n"
         "\r\n"
         "04.03;;4930;1200;Büro;10;7;netto\r\n"
         "05.03;;1200;10001;Zahlung;;19;skonto;97;3\r\n"
@@ -56,7 +56,7 @@ TEST_F(CliBatchPost, TheBooksAreThoseOfOnePostPerBooking) {
     const std::vector<std::vector<std::string>> posts = {
         {"--date", "02.03", "--debit", "1200", "--credit", "8400", "--text", "Rechnung; Nr. \"4711\"", "--amount",
          "119,00", "--rate", "19"},
-        {"--date", "03.03", "--doc", "R-17", "--debit", "12", "--credit", "ERL", "--text", "Barverkauf", "--amount",
+        {"--date", "3,3", "--doc", "R-17", "--debit", "12", "--credit", "ERL", "--text", "Barverkauf", "--amount",
          "50.5"},
         {"--date", "04.03", "--debit", "4930", "--credit", "1200", "--text", "Büro", "--amount", "10", "--rate", "7",
          "--kind", "netto"},
