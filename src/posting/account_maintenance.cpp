@@ -4,18 +4,20 @@
 
 #include <cstdint>
 
+#include "chart/account_classes.h"
 #include "config/amounts.h"
 #include "config/field_checks.h"
+#include "config/typed_numbers.h"
 #include "posting/booking_kinds.h"
 #include "posting/books_operation.h"
 #include "posting/line_checks.h"
 #include "posting/posting_types.h"
 #include "posting/vat_preset.h"
-#include "chart/account_classes.h"
 #include "resources/format.h"
 #include "resources/texts_accounts.h"
 #include "resources/texts_checks.h"
 #include "resources/texts_common.h"
+#include "resources/texts_input.h"
 #include "resources/texts_ledger_accounts.h"
 #include "resources/texts_posting.h"
 #include "resources/texts_safety.h"
@@ -69,12 +71,21 @@ bool writeCursor(AccountFiles& files) {
     return false;
 }
 
+// The field filters cut a third decimal off without a word, which a dialog shows in its field; said here,
+// so that a caller without a field (the command line) never fails silently.
+bool decimalsFit(AccountFiles& files, std::string_view typed, std::string_view message) {
+    if (config::readTypedNumber(typed).error != config::TypedNumberError::TooManyDecimals) return true;
+    showError(files, message);
+    return false;
+}
+
 // The rate of the VAT preset, checked like the dialog's rate field. False after its message.
 bool checkPresetRate(AccountFiles& files, int number, std::string& rate) {
     if (!vatPresetAllowed(number, files.chart)) {
         showError(files, text::kVatRateNotAllowed);
         return false;
     }
+    if (!decimalsFit(files, rate, text::kVatRateNotANumber)) return false;
     int caret = static_cast<int>(rate.size());
     return config::checkVatRate(rate, caret, false, files.messages) == 1;
 }
@@ -131,6 +142,7 @@ MaintenanceResult changeOpeningBalance(AccountFiles& files, int number, std::str
     }
     std::string amount(typedAmount);
     int caret = static_cast<int>(amount.size());
+    if (!decimalsFit(files, amount, text::kAmountTooManyDecimals)) return MaintenanceResult::FieldError;
     if (config::checkAmount(amount, caret, kLargestOpeningChange, files.messages) != 1)
         return MaintenanceResult::FieldError;
     // A value too wide for its twelve characters is refused by the cursor rather than spilling over.
@@ -247,6 +259,7 @@ MaintenanceResult createAccount(AccountFiles& files, const NewAccount& account) 
     }
     std::string opening = account.opening;
     int caret = static_cast<int>(opening.size());
+    if (!decimalsFit(files, opening, text::kAmountTooManyDecimals)) return MaintenanceResult::FieldError;
     if (config::checkAmount(opening, caret, kLargestOpeningNew, files.messages) != 1)
         return MaintenanceResult::FieldError;
 

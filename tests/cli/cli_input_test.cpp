@@ -77,6 +77,27 @@ TEST_F(CliInput, AmountsAndRatesThatAreNoWholeNumberAreRefused) {
     });
 }
 
+TEST_F(CliInput, AccountAmountsWithAThirdDecimalAreRefusedWithTheirMessage) {
+    createBooks("2009");
+    const auto before = files();
+    const std::string tooMany = "FEHLER: Der eingegebene Betrag hat mehr als zwei Nachkommastellen !\n";
+    const struct {
+        std::vector<std::string> args;
+        std::string err;
+    } cases[] = {
+        {{"account", "create", "-k", "1", "4711", "--name", "X", "--opening", "123,456"}, tooMany},
+        {{"account", "opening", "-k", "1", "1200", "1.234"}, tooMany},
+        {{"account", "create", "-k", "1", "4712", "--name", "Y", "--vat-rate", "7.555"},
+         "FEHLER: Die eingegebene Mehrwertsteuer ist keine gültige Zahl !\nBitte z.B. 19 oder 7,5 eingeben.\n"},
+    };
+    for (const auto& c : cases) {
+        auto r = cli(c.args);
+        EXPECT_EQ(r.exitCode, 1) << c.args.back();
+        EXPECT_EQ(r.err, c.err);
+    }
+    EXPECT_EQ(files(), before);
+}
+
 TEST_F(CliInput, DatesOutsideTheBookingYearOrTheCalendarAreRefused) {
     createBooks("2009");
     const std::string malformed =
