@@ -487,7 +487,7 @@ bool IsBalanceSheetRuleMember(int position, int number, int chart, ui::Messages&
 
 int GenerateBalanceSheet(PrintFile& printFile, ReportRequest& request, ledger::CSalden& cursor, ledger::CSIndex& index,
                          const config::CircleSettings& settings, ui::Messages& messages) {
-    const int chart = settings.chart == 4 ? 4 : 3;
+    const int chart = settings.chart == 3 ? 3 : 4;  // any chart but 03 reads as 04
     const int cutOff = request.toMonth;
     // Every account once, in number order; the positions pick their ranges from it.
     std::vector<SheetAccount> accounts;

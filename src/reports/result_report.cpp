@@ -82,7 +82,7 @@ int GenerateResult(PrintFile& printFile, ReportRequest& request, const ResultOpt
                    ledger::CSIndex& index, const config::CircleSettings& settings, ui::Messages& /*messages*/) {
     const bool cash =
         options.form == ResultForm::CashBasis || (options.form == ResultForm::BySettings && settings.cashBasis != 0);
-    const int chart = settings.chart == 4 ? 4 : 3;
+    const int chart = settings.chart == 3 ? 3 : 4;  // any chart but 03 reads as 04
     const auto& groups = GroupsOf(chart);
     const ReportLayout layout = kLayoutResult;
     if (!printFile.BeginReport(request, layout)) return 0;

@@ -40,7 +40,7 @@ int GenerateTrialBalance(PrintFile& printFile, ReportRequest& request, const Tri
     const ReportLayout layout = kLayoutTrialBalance;
     if (!printFile.BeginReport(request, layout)) return 0;
     const int width = layout.width;
-    const int chart = settings.chart == 4 ? 4 : 3;
+    const int chart = settings.chart == 3 ? 3 : 4;  // any chart but 03 reads as 04
     const int month = options.cutOffMonth;
     const BookingYear bookingYear = BookingYearOf(settings);
     const std::string& currency = settings.currency1;
