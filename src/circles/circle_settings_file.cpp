@@ -122,10 +122,17 @@ int CIniBK::readSettings() {
     }
     s.firstYear2 = decimalValue(s.firstYearText);
     s.secondYear2 = decimalValue(s.secondYearText);
-    s.firstYear4 = s.firstYear2;
-    s.secondYear4 = s.secondYear2;
-    config::normaliseYear(s.firstYear4, true);
-    config::normaliseYear(s.secondYear4, true);
+    // The four-digit years are the ones the user typed: a calendar year as stored (2050 stays 2050), a
+    // span by the pivot on its first half with the second half following it (4950: 2049 and 2050). Only
+    // a stored two-digit year goes through the pivot alone.
+    std::string first4, second4;
+    config::splitYear(s.year, first4, second4, true);
+    s.firstYear4 = decimalValue(first4);
+    s.secondYear4 = decimalValue(second4);
+    if (s.firstYear4 >= 0 && s.firstYear4 < 100) {
+        config::normaliseYear(s.firstYear4, true);
+        config::normaliseYear(s.secondYear4, true);
+    }
 
     ElsterData& e = s.elster;
     e.taxNumber = cut(read(text::kKeyElsterTaxNumber), ElsterData::kTaxNumberLength);

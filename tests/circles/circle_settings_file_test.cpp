@@ -92,6 +92,25 @@ TEST(CIniBK, SpanYearReadsBackWithBothHalves) {
     EXPECT_EQ(s.automaticNumbering, 0);
 }
 
+TEST(CIniBK, FourDigitYearsAreTheYearsTyped) {
+    TempDir tmp;
+    ui::RecordingMessages messages;
+    struct Case {
+        const char* stored;
+        int first4, second4, first2, second2;
+    } cases[] = {{"2050", 2050, 2050, 50, 50}, {"1950", 1950, 1950, 50, 50}, {"2009", 2009, 2009, 9, 9},
+                 {"4950", 2049, 2050, 49, 50}, {"5051", 1950, 1951, 50, 51}, {"9900", 1999, 2000, 99, 0},
+                 {"9", 2009, 2009, 9, 9}};
+    for (const Case& c : cases) {
+        const CircleSettings s =
+            readBack(writeSettings(tmp, std::string("Jahr=") + c.stored + "\r\n1.Monat=07\r\n"), messages);
+        EXPECT_EQ(s.firstYear4, c.first4) << c.stored;
+        EXPECT_EQ(s.secondYear4, c.second4) << c.stored;
+        EXPECT_EQ(s.firstYear2, c.first2) << c.stored;
+        EXPECT_EQ(s.secondYear2, c.second2) << c.stored;
+    }
+}
+
 TEST(CIniBK, CalendarYearIgnoresFirstMonthAndMissingKeysReadAsZero) {
     TempDir tmp;
     ui::RecordingMessages messages;

@@ -63,5 +63,31 @@ TEST_F(CliReport, EveryKindRunsAndBadOptionsAreUsageErrors) {
     EXPECT_EQ(runCli(dir.path(), {"report", "-k", "1", "chart", "--print-date", "31.02.2027"}).exitCode, 2);
 }
 
+// Years at the edge of the two-digit pivot print as typed: 2050 is not 1950, and the second half of the
+// span 4950 lies in the century after its first.
+TEST(CliReportYears, BookingYearsAtThePivotPrintAsTyped) {
+    TempDir dir;
+    auto ok = [&](const std::vector<std::string>& args) {
+        auto r = runCli(dir.path(), args);
+        EXPECT_EQ(r.exitCode, 0) << r.err;
+        return r;
+    };
+    ok({"circle", "create", "1", "--name", "Zukunft", "--year", "2050"});
+    ok({"circle", "create", "2", "--name", "Wende", "--year", "4950", "--first-month", "7"});
+    for (const char* circle : {"1", "2"}) {
+        ok({"account", "create", "-k", circle, "1200", "--name", "BANK"});
+        ok({"account", "create", "-k", circle, "8400", "--name", "ERLOESE"});
+        ok({"post", "-k", circle, "--date", "15.03", "--debit", "1200", "--credit", "8400", "--amount", "119"});
+    }
+    auto calendar = ok({"report", "-k", "1", "result", "--from-month", "1", "--to-month", "12", "--print-date", "08.12.2026"});
+    EXPECT_NE(calendar.out.find("\nBuchungsjahr 2050" + std::string(17, ' ') + "Zeitraum: 01.01.2050-31.12.2050\n"),
+              std::string::npos)
+        << calendar.out;
+    auto span = ok({"report", "-k", "2", "trial-balance", "--month", "3", "--print-date", "08.12.2026"});
+    EXPECT_EQ(span.out.substr(0, 66), "S A L D E N B I L A N Z  zum 31.03.2050                08.12.2026\n");
+    EXPECT_NE(span.out.find("\nBuchungsjahr 07.2049-06.2050"), std::string::npos) << span.out;
+    EXPECT_EQ(span.out.find("1950"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace tellmark::testing
