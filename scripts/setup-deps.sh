@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libgl-dev xvfb xauth
   xdotool x11-apps
   libqt6svg6
+  poppler-utils
 )
 
 missing=()

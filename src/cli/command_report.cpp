@@ -17,6 +17,7 @@
 #include "reports/chart_list_report.h"
 #include "reports/circle_overview_report.h"
 #include "reports/page_header.h"
+#include "reports/pdf_output.h"
 #include "reports/print_file.h"
 #include "reports/result_report.h"
 #include "reports/trial_balance_report.h"
@@ -155,6 +156,7 @@ bool printToStdout(const std::string& path) {
 
 int runReport(Context& ctx, const Words& words) {
     Arguments args(words, {{"-k", true},           {"--print-date", true},   {"--out", true},
+                           {"--pdf", true},
                            {"--from-month", true}, {"--to-month", true},     {"--month", true},
                            {"--group", true},      {"--from-account", true}, {"--to-account", true},
                            {"--narrow", false},    {"--alphabetical", false}, {"--nonzero-only", false}});
@@ -171,8 +173,17 @@ int runReport(Context& ctx, const Words& words) {
 
     reports::PrintFile printFile(doc.paths()[config::DocumentPaths::kSlotPrintFile], ctx.messages);
     if (generate(run, kind, printFile) != 1) return 1;
-    if (auto out = args.value("--out")) return printFile.CopyPrintFileTo(fromTerminal(*out)) == 1 ? 0 : 1;
-    return printToStdout(printFile.path()) ? 0 : 1;
+    const auto out = args.value("--out");
+    const auto pdf = args.value("--pdf");
+    if (!out && !pdf) return printToStdout(printFile.path()) ? 0 : 1;
+    if (out && printFile.CopyPrintFileTo(fromTerminal(*out)) != 1) return 1;
+    if (pdf) {
+        const reports::PrintRule rule = reports::PrintRuleFor(printFile.width(), kind == "balance-list");
+        if (reports::WriteReportPdf(printFile, rule, reports::PrintedPageSetupOf(doc.programConfig()),
+                                    fromTerminal(*pdf), ctx.messages) != 1)
+            return 1;
+    }
+    return 0;
 }
 
 }  // namespace tellmark::cli

@@ -31,7 +31,7 @@ const char* const kUsage =
     "       [--kind netto|reisekosten|eu|13b] | [--kind skonto --paid P --discount S --rate R]\n"
     "  change -k N BOOKING [options of post]  delete -k N BOOKING\n"
     "  journal -k N [--from B] [--to B]       the bookings with their numbers\n"
-    "  report -k N KIND [options] [--print-date DD.MM.YYYY] [--out FILE]\n"
+    "  report -k N KIND [options] [--print-date DD.MM.YYYY] [--out FILE] [--pdf FILE]\n"
     "        balance-list [--from-month M] [--to-month M] [--group PATTERN | --from-account A --to-account B]\n"
     "                     [--narrow] [--alphabetical] [--nonzero-only]\n"
     "        trial-balance --month M    balance-sheet --month M    result --from-month M --to-month M\n"

@@ -182,6 +182,28 @@ std::optional<std::string> PrintFile::ReadPageLine(int page, int line, int width
     return out;
 }
 
+bool PrintFile::ReadPageLines(int page, std::vector<std::string>& lines) {
+    lines.clear();
+    if (page < 1 || page > recordedPages_ || width_ < 2) return false;
+    const std::int64_t begin = state_.pageStart[static_cast<std::size_t>(page) - 1];
+    const std::int64_t end = state_.pageStart[static_cast<std::size_t>(page)];
+    if (end < begin) return false;
+    if (file_.isOpen() && !flushBuffer()) return false;
+    if (!reader_.isOpen() && !reader_.openForReading(path_)) {
+        messages_.show(text::kPrintFileOpenFailed, text::kCaptionError, ui::kIconStop);
+        return false;
+    }
+    std::string bytes(static_cast<std::size_t>(end - begin), '\0');
+    if (reader_.readAt(begin, bytes.data(), bytes.size()) != static_cast<std::int64_t>(bytes.size())) {
+        messages_.show(text::kPrintFileReadFailed, text::kCaptionError, ui::kIconStop);
+        return false;
+    }
+    const std::size_t width = static_cast<std::size_t>(width_);
+    lines.reserve(bytes.size() / width);
+    for (std::size_t at = 0; at + width <= bytes.size(); at += width) lines.emplace_back(bytes, at, width - 2);
+    return true;
+}
+
 int PrintFile::CopyPrintFileTo(const std::string& path) {
     if (file_.isOpen() && !flushBuffer()) return 0;
     return CopyPrintFileToTextFile(path_, path, messages_);

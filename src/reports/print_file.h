@@ -119,6 +119,10 @@ public:
     // table does not hold.
     std::optional<std::string> ReadPageLine(int page, int line, int width);
 
+    // Every line of page n (from 1), each width() - 2 bytes, read at once; false for a page the table
+    // does not hold or when the file cannot be read (message shown).
+    bool ReadPageLines(int page, std::vector<std::string>& lines);
+
     // Copies the whole print file into path in the text-file format (the --out file of the command line).
     int CopyPrintFileTo(const std::string& path);
 

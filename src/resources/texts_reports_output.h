@@ -63,4 +63,9 @@ inline constexpr std::string_view kCircleOverviewName = cp<"%3i  %-60s">();
 inline constexpr std::string_view kCircleOverviewDetails =
     cp<"     Währ. %-3s  MWST. %c  E/A-Übersch. %c   Buchungsjahr %04i  KR%02i">();
 
+// The PDF output of a report (print preview and the command line).
+inline constexpr std::string_view kPdfFileWriteFailed =
+    cp<"Die PDF-Datei konnte nicht angelegt \nbzw. geschrieben werden !">();
+inline constexpr std::string_view kPdfNoPages = cp<"Der Bericht hat keine Seiten !">();
+
 }  // namespace tellmark::text

@@ -26,4 +26,15 @@ inline constexpr std::string_view kReindexTitle = cp<"Neuindizierung">();
 inline constexpr std::string_view kReindexQuestion =
     cp<"Soll der Index für den Kontenplan und die Journaldatei neu erstellt werden?">();
 
+// The print preview between the output dialog and the printer; it also saves the pages as a PDF file.
+inline constexpr std::string_view kPreviewTitle = cp<"Seitenansicht">();
+inline constexpr std::string_view kPreviewPrint = cp<"&Drucken ...">();
+inline constexpr std::string_view kPreviewSavePdf = cp<"Als &PDF speichern ...">();
+inline constexpr std::string_view kPreviewClose = cp<"&Schließen">();
+inline constexpr std::string_view kPreviewPage = cp<"Seite %i von %i">();
+inline constexpr std::string_view kPreviewPdfSaved = cp<"PDF-Datei gespeichert: %s">();
+inline constexpr std::string_view kPdfFileDialogTitle = cp<"PDF-Datei speichern">();
+inline constexpr std::string_view kPdfFileFilter = cp<"PDF-Dateien (*.pdf)">();
+inline constexpr std::string_view kPdfDefaultName = cp<"tm.pdf">();
+
 }  // namespace tellmark::text

@@ -18,6 +18,7 @@
 #include "resources/texts_shell_reports.h"
 #include "shell/balance_list_dialog.h"
 #include "shell/cut_off_month_dialog.h"
+#include "shell/print_preview_dialog.h"
 #include "shell/result_dialog.h"
 #include "shell/text_file_name_dialog.h"
 
@@ -166,12 +167,20 @@ void ReportCommands::send(reports::PrintFile& printFile, PrintRule rule, ReportO
     bool started = true;
     switch (output) {
     case ReportOutput::Screen: started = showOnScreen(printFile); break;
-    case ReportOutput::Printer:
-        started = PrintReport(printFile, rule, doc_.programConfig(), context_) != PrintResult::Failed;
-        break;
+    case ReportOutput::Printer: started = preview(printFile, rule); break;
     case ReportOutput::TextFile: writeTextFile(printFile); break;
     }
     if (!started) context_.messages.show(text::kOutputNotSent, text::kCaptionError, ui::kIconStop);
+}
+
+bool ReportCommands::preview(reports::PrintFile& printFile, PrintRule rule) {
+#ifdef TELLMARK_PRINTER
+    PrintPreviewDialog dialog(context_, printFile, rule, doc_.programConfig(), doc_.dataDirectory());
+    context_.runner.run(dialog);
+    return dialog.printed() != PrintResult::Failed;
+#else
+    return PrintReport(printFile, rule, doc_.programConfig(), context_) != PrintResult::Failed;
+#endif
 }
 
 bool ReportCommands::showOnScreen(reports::PrintFile& printFile) {

@@ -1,7 +1,8 @@
 #pragma once
 // The report commands of the desktop program: each shows its dialog, fills the request (page geometry
 // from the settings, period, print date, the report's own fields), runs the generator into the circle's
-// print file and, when that succeeded, asks where the report goes: screen window, printer or text file.
+// print file and, when that succeeded, asks where the report goes: screen window, print preview (printer
+// or PDF file) or text file.
 
 #include <QPointer>
 
@@ -40,6 +41,8 @@ private:
     // Sends the finished report where output says.
     void send(reports::PrintFile& printFile, PrintRule rule, ReportOutput output);
     void chooseAndSend(reports::PrintFile& printFile, PrintRule rule);
+    // The print preview, from which the report is printed or saved as a PDF; false when printing failed.
+    bool preview(reports::PrintFile& printFile, PrintRule rule);
     bool showOnScreen(reports::PrintFile& printFile);
     void writeTextFile(reports::PrintFile& printFile);
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/cli_runner.h"
+#include "support/pdf_tools.h"
 #include "support/temp_dir.h"
 
 namespace tellmark::testing {
@@ -61,6 +62,27 @@ TEST_F(CliReport, EveryKindRunsAndBadOptionsAreUsageErrors) {
     EXPECT_EQ(runCli(dir.path(), {"report", "-k", "1", "trial-balance", "--month", "14"}).exitCode, 2);
     EXPECT_EQ(runCli(dir.path(), {"report", "-k", "1", "nonsense"}).exitCode, 2);
     EXPECT_EQ(runCli(dir.path(), {"report", "-k", "1", "chart", "--print-date", "31.02.2027"}).exitCode, 2);
+}
+
+// --pdf writes the printed pages: one PDF page per page of the print file, each with the report's lines.
+TEST_F(CliReport, PdfHasThePagesAndLinesOfThePrintFile) {
+    auto r = run({"report", "-k", "1", "balance-list", "--from-month", "0", "--to-month", "12", "--print-date",
+                  "08.12.2026", "--pdf", dir.file("salden.pdf"), "--out", dir.file("salden.txt")});
+    EXPECT_EQ(r.out, "");
+    const std::string printed = readFile(dir.file("salden.txt"));
+    int footers = 0;
+    for (std::size_t at = printed.find("Blatt 0"); at != std::string::npos; at = printed.find("Blatt 0", at + 1))
+        if (printed[at + 8] == '+') ++footers;
+    const std::string info = pdfInfo(dir.file("salden.pdf"));
+    EXPECT_NE(info.find("Pages:           " + std::to_string(footers + 1) + "\n"), std::string::npos) << info;
+    const std::string text = pdfText(dir.file("salden.pdf"));
+    EXPECT_NE(text.find("SALDENLISTE"), std::string::npos) << text;
+    EXPECT_NE(text.find("Müller KG"), std::string::npos);
+    EXPECT_NE(text.find("Zeitraum: Anfangswerte-31.12.2008"), std::string::npos);
+
+    auto refused = runCli(dir.path(), {"report", "-k", "1", "chart", "--pdf", dir.file("fehlt/plan.pdf")});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_NE(refused.err.find("PDF-Datei"), std::string::npos) << refused.err;
 }
 
 // Years at the edge of the two-digit pivot print as typed: 2050 is not 1950, and the second half of the

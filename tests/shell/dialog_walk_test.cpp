@@ -37,6 +37,7 @@
 #include "shell/opening_balance_dialog.h"
 #include "shell/output_dialog.h"
 #include "shell/page_settings_dialog.h"
+#include "shell/print_preview_dialog.h"
 #include "shell/password_dialog.h"
 #include "shell/print_fonts_dialog.h"
 #include "shell/program_management_dialog.h"
@@ -248,6 +249,18 @@ private:
                                                    std::string(text::kReorgAnswerCancel)}};
             return std::make_unique<DecisionAccountDialog>(c, q);
         });
+#ifdef TELLMARK_PRINTER
+        add("print preview", [this, &c, &doc, data] {
+            printFile_ = std::make_unique<reports::PrintFile>(doc.paths()[config::DocumentPaths::kSlotPrintFile],
+                                                              c.messages);
+            reports::ReportRequest request;
+            request.linesPerPage = 64;
+            if (!printFile_->BeginReport(request, reports::kLayoutTrialBalance) || !printFile_->WriteLine("SALDEN") ||
+                !printFile_->EndReport(request))
+                return std::unique_ptr<PrintPreviewDialog>();
+            return std::make_unique<PrintPreviewDialog>(c, *printFile_, PrintRule::Narrow, doc.programConfig(), data);
+        });
+#endif
         return dialogs_;
     }
 
@@ -255,6 +268,7 @@ private:
     std::unique_ptr<testing::ScriptedRunner> runner_;
     std::unique_ptr<CMainFrame> frame_;
     std::unique_ptr<posting::AccountFiles> files_;
+    std::unique_ptr<reports::PrintFile> printFile_;
     std::vector<std::pair<const char*, Maker>> dialogs_;
 };
 

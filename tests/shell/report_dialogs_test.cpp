@@ -3,8 +3,11 @@
 #include <QCheckBox>
 #include <QPointer>
 #ifdef TELLMARK_PRINTER
+#include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+
+#include "shell/print_preview_dialog.h"
 #endif
 #include <QRadioButton>
 #include <QTest>
@@ -200,34 +203,69 @@ private Q_SLOTS:
         QCOMPARE(title, QStringLiteral("Gewinn- und Verlustrechnung"));
     }
 
-    void printerGetsEveryPage() {
+    // "Ausgabe auf Drucker" opens the preview of every page; from there the pages go into a PDF file and
+    // to the printer.
+    void printPreviewShowsEveryPageSavesAPdfAndPrints() {
 #ifndef TELLMARK_PRINTER
         QSKIP("built without print support");
 #else
-        const QString pdf = QString::fromStdString(dir_->file("report.pdf"));
+        const QString printed = QString::fromStdString(dir_->file("gedruckt.pdf"));
+        const QString saved = QString::fromStdString(dir_->file("bilanz.pdf"));
         runner_->on("BalanceSheetDialog", testing::answerWith("month", "12"));
         runner_->on("OutputDialog", chooseOutput("printer"));
-        runner_->on("PrintDialog", [pdf](QDialog& d) {
+        int previewPages = 0, lastPage = 0, firstPage = 0;
+        runner_->on("PrintPreviewDialog", [&](QDialog& d) {
+            auto* preview = qobject_cast<PrintPreviewDialog*>(&d);
+            if (!preview) return int(QDialog::Rejected);
+            d.show();
+            QApplication::setActiveWindow(&d);
+            if (!QTest::qWaitForWindowActive(&d)) return -2;
+            previewPages = preview->pageCount();
+            QTest::keyClick(&d, Qt::Key_End, Qt::ControlModifier);
+            lastPage = preview->currentPage();
+            QTest::keyClick(&d, Qt::Key_Home, Qt::ControlModifier);
+            firstPage = preview->currentPage();
+            QTest::keyClick(&d, Qt::Key_S, Qt::ControlModifier);
+            return testing::click(d, "print");
+        });
+        runner_->on("PdfFileDialog", [saved](QDialog& d) {
+            auto* dialog = qobject_cast<QFileDialog*>(&d);
+            if (!dialog || dialog->acceptMode() != QFileDialog::AcceptSave) return int(QDialog::Rejected);
+            // The PDF is proposed in the data directory.
+            if (!dialog->selectedFiles().value(0).endsWith(QStringLiteral("/tm.pdf"))) return -3;
+            dialog->selectFile(saved);
+            return int(QDialog::Accepted);
+        });
+        runner_->on("PrintDialog", [printed](QDialog& d) {
             auto* dialog = qobject_cast<QPrintDialog*>(&d);
             if (!dialog) return int(QDialog::Rejected);
             dialog->printer()->setOutputFormat(QPrinter::PdfFormat);
-            dialog->printer()->setOutputFileName(pdf);
+            dialog->printer()->setOutputFileName(printed);
             return int(QDialog::Accepted);
         });
         QVERIFY(frame_->runCommand(cmd::kBalanceSheet));
         QCOMPARE(runner_->unanswered.size(), std::size_t(0));
         QVERIFY(runner_->messages.empty());
+        QCOMPARE(runner_->dialogs, (std::vector<QString>{"CircleSelectionDialog", "BalanceSheetDialog", "OutputDialog",
+                                                         "PrintPreviewDialog", "PdfFileDialog", "PrintDialog"}));
         // The balance sheet has its liabilities on a page of their own: at least two pages.
-        const std::string bytes = testing::readAll(pdf.toStdString());
-        int pages = 0;
-        for (std::size_t at = bytes.find("/Type /Page"); at != std::string::npos; at = bytes.find("/Type /Page", at + 1))
-            if (bytes.compare(at, 12, "/Type /Pages") != 0) ++pages;
-        const std::string printed = testing::readAll(printFilePath());
+        const std::string printFile = testing::readAll(printFilePath());
         int footers = 0;
-        for (std::size_t at = printed.find("Blatt 0"); at != std::string::npos; at = printed.find("Blatt 0", at + 1))
-            if (printed[at + 8] == '+') ++footers;
+        for (std::size_t at = printFile.find("Blatt 0"); at != std::string::npos; at = printFile.find("Blatt 0", at + 1))
+            if (printFile[at + 8] == '+') ++footers;
         QVERIFY(footers >= 1);
-        QCOMPARE(pages, footers + 1);
+        QCOMPARE(previewPages, footers + 1);
+        QCOMPARE(lastPage, footers + 1);
+        QCOMPARE(firstPage, 1);
+        auto pdfPages = [](const std::string& bytes) {
+            int pages = 0;
+            for (std::size_t at = bytes.find("/Type /Page"); at != std::string::npos;
+                 at = bytes.find("/Type /Page", at + 1))
+                if (bytes.compare(at, 12, "/Type /Pages") != 0) ++pages;
+            return pages;
+        };
+        QCOMPARE(pdfPages(testing::readAll(saved.toStdString())), footers + 1);
+        QCOMPARE(pdfPages(testing::readAll(printed.toStdString())), footers + 1);
 #endif
     }
 
@@ -271,8 +309,8 @@ private Q_SLOTS:
         std::string expected = "Buchungsjahr 2024";
         expected.resize(110 - period.size() - 44, ' ');
         expected += period + " ";
-        QCOMPARE(WideHeaderForPrinter(yearLine, 3, PrintRule::WideBalanceList), expected);
-        QCOMPARE(WideHeaderForPrinter(yearLine, 3, PrintRule::Narrow), yearLine);
+        QCOMPARE(reports::WideHeaderForPrinter(yearLine, 3, PrintRule::WideBalanceList), expected);
+        QCOMPARE(reports::WideHeaderForPrinter(yearLine, 3, PrintRule::Narrow), yearLine);
     }
 
 private:
