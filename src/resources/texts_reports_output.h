@@ -68,4 +68,8 @@ inline constexpr std::string_view kPdfFileWriteFailed =
     cp<"Die PDF-Datei konnte nicht angelegt \nbzw. geschrieben werden !">();
 inline constexpr std::string_view kPdfNoPages = cp<"Der Bericht hat keine Seiten !">();
 
+// Account sheets, collective sheets and the account bookings list that found nothing to print.
+inline constexpr std::string_view kNoBookingsFound =
+    cp<"Keine Buchungen für die gewählten Konten \nim gewünschten Zeitraum gefunden !">();
+
 }  // namespace tellmark::text
