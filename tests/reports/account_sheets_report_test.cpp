@@ -1,0 +1,609 @@
+#include "reports/account_sheets_report.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "posting/open_books.h"
+#include "posting/posting_batch.h"
+#include "posting/posting_engine.h"
+#include "reports/sample_ledgers.h"
+#include "resources/cp1252_literal.h"
+#include "ui/recording_progress.h"
+
+namespace tellmark::reports {
+namespace {
+
+using posting::testing::line;
+using posting::testing::OpenBooks;
+
+constexpr std::size_t kWidth = 110;
+
+// The templates of the printed sheet.
+constexpr const char* kTitle =
+    "K O N T O B L A T T: %5s  %25s                                               %02i.%02i.%04i";
+constexpr const char* kSheet =
+    "                                                                                                    Blatt %04u";
+constexpr const char* kColumns =
+    "DATUM      BELEG        S      H     BUCHUNGSTEXT                               SOLL %3s             HABEN %3s";
+constexpr const char* kColumnsNet =
+    "DATUM      BELEG        S      H     BUCHUNGSTEXT                 MWST%%         SOLL %3s             HABEN %3s";
+constexpr const char* kLine = "%-5s.%-2s   %6s    %5s  %5s    %-25s              %11s            %11s";
+// Net-booked accounts: the rate under "MWST%".
+constexpr const char* kLineNet = "%-5s.%-2s   %6s    %5s  %5s    %-25s    %5s     %11s            %11s";
+constexpr const char* kSums =
+    "SUMMEN:                                                                     %11.2f            %11.2f";
+constexpr const char* kSaldoDebit = "SALDO:                                                                      %11.2f";
+constexpr const char* kSaldoCredit =
+    "SALDO:                                                                                             %11.2f";
+constexpr const char* kStandDebit = "KONTOSTAND    %-3s  %02i.%02i.%04i                                               %11.2f";
+constexpr const char* kStandCredit =
+    "KONTOSTAND    %-3s  %02i.%02i.%04i                                                                      %11.2f";
+const std::string kCarry = std::string(cp<"Übertrag:">()) +
+                           "                                                                   %11.2f            %11.2f";
+
+template <typename... Args>
+std::string f(const char* templ, Args... args) {
+    char out[512];
+    std::snprintf(out, sizeof out, templ, args...);
+    return out;
+}
+std::string pad(std::string_view text, std::size_t width) {
+    std::string out(text);
+    out.resize(width, ' ');
+    return out;
+}
+std::string lr(std::string_view left, std::string_view right) {
+    std::string out = pad(left, kWidth);
+    out.replace(kWidth - right.size(), right.size(), right);
+    return out;
+}
+std::string amount(double value) { return f("%11.2f", value); }
+
+// A booking as the sheet prints it.
+struct Booking {
+    std::string date, year, document, debit, credit, text, rate;
+};
+
+// Expected print file, built line by line.
+class Sheets {
+public:
+    Sheets(std::string yearLine, std::string period, int bodyLines = 47)
+        : yearLine_(std::move(yearLine)), period_(std::move(period)), bodyLines_(bodyLines) {}
+
+    void header(const std::string& number, const std::string& name, int sheet, bool net = false) {
+        add(f(kTitle, number.c_str(), pad(name, 25).c_str(), 15, 1, 2010));
+        add(f(kSheet, static_cast<unsigned>(sheet)));
+        add("");
+        add(lr(yearLine_, period_));
+        add("");
+        add(std::string(testing::kSampleCircleName));
+        add("");
+        add(f(net ? kColumnsNet : kColumns, "EUR", "EUR"));
+        add(std::string(kWidth, '\xAD'));
+        net_ = net;
+        body_ = 0;
+    }
+    void debit(const Booking& b, double value) { booking(b, amount(value), ""); }
+    void credit(const Booking& b, double value) { booking(b, "", amount(value)); }
+    // Carry-over at a full page and the footer of the sheet.
+    void carry(double debit, double credit, int sheet) {
+        add("");
+        add(f(kCarry.c_str(), debit, credit));
+        add("");
+        add("");
+        add(lr("", f("Blatt %02i+", sheet)));
+    }
+    void end(double debit, double credit, int fromDay, int fromMonth, int fromYear, double before, int toDay,
+             int toMonth, int toYear) {
+        add(std::string(kWidth, '\xAD'));
+        add(f(kSums, debit, credit));
+        add(debit > credit ? f(kSaldoDebit, debit - credit) : f(kSaldoCredit, credit - debit));
+        stand("vor", fromDay, fromMonth, fromYear, before);
+        stand("am", toDay, toMonth, toYear, before + debit - credit);
+        add(std::string(kWidth, '\xAD'));
+    }
+    // The next account begins on a new page; the page before ends where the page machinery ends a page.
+    void nextAccount(int lastSheet) {
+        for (int i = 0; i < bodyLines_ - body_ + 2; ++i) add("");
+        add(lr("", f("Blatt %02i+", lastSheet)));
+    }
+    std::string file() const {
+        std::string out;
+        for (const std::string& l : lines_) out += pad(l, kWidth) + "\r\n";
+        return out;
+    }
+    const std::vector<std::string>& lines() const { return lines_; }
+
+private:
+    void add(std::string l) { lines_.push_back(std::move(l)); }
+    void booking(const Booking& b, const std::string& debit, const std::string& credit) {
+        if (net_) {
+            add(f(kLineNet, b.date.c_str(), b.year.c_str(), pad(b.document, 6).c_str(), b.debit.c_str(),
+                  b.credit.c_str(), b.text.c_str(), b.rate.c_str(), debit.c_str(), credit.c_str()));
+        } else {
+            add(f(kLine, b.date.c_str(), b.year.c_str(), pad(b.document, 6).c_str(), b.debit.c_str(),
+                  b.credit.c_str(), b.text.c_str(), debit.c_str(), credit.c_str()));
+        }
+        ++body_;
+    }
+    void stand(const char* which, int day, int month, int year, double balance) {
+        add(balance >= 0 ? f(kStandDebit, which, day, month, year, balance)
+                         : f(kStandCredit, which, day, month, year, -balance));
+    }
+
+    std::string yearLine_;
+    std::string period_;
+    int bodyLines_;
+    int body_ = 0;
+    bool net_ = false;
+    std::vector<std::string> lines_;
+};
+
+// Books posted through the posting engine, with the settings of the sample circle.
+struct Books {
+    explicit Books(int chart = 3, int spanFirstMonth = 0) : b(chart, spanFirstMonth) {
+        b.settings = spanFirstMonth > 1 ? testing::sampleSpanSettings(chart, 2008, spanFirstMonth)
+                                        : testing::sampleSettings(chart, 2009);
+    }
+    void post(const std::string& date, const std::string& document, int debit, int credit, const std::string& text,
+              double value, double rate) {
+        ASSERT_EQ(posting::postNewLine(b.books, line(date, document, posting::testing::numberField(debit),
+                                                     posting::testing::numberField(credit), text, value, rate)),
+                  1);
+    }
+    JournalReportBooks reportBooks() {
+        return {b.journal, b.journalIndex, b.report, b.accountIndex, b.settings, b.messages, progress};
+    }
+    int run(AccountSheetsOptions& options, ReportRequest& request, std::string& printed) {
+        PrintFile print(b.dir.file("~print~.tmp"), b.messages);
+        request.printDay = 15;
+        request.printMonth = 1;
+        request.printYear = 2010;
+        FillAccountSheetsRequest(request, options, BookingYearOf(b.settings));
+        JournalReportBooks books = reportBooks();
+        const int result = GenerateAccountSheets(print, request, options, books);
+        printed = testing::readFile(print.path());
+        return result;
+    }
+    std::string run(AccountSheetsOptions& options, ReportRequest& request) {
+        std::string printed;
+        EXPECT_EQ(run(options, request, printed), 1);
+        return printed;
+    }
+
+    OpenBooks b;
+    ui::RecordingProgress progress;
+};
+
+void ExpectSameLines(const std::string& printed, const std::string& expected) {
+    ASSERT_EQ(printed.size() % (kWidth + 2), 0u);
+    for (std::size_t at = 0; at < std::max(printed.size(), expected.size()); at += kWidth + 2) {
+        ASSERT_EQ(printed.substr(at, kWidth + 2), expected.substr(at, kWidth + 2)) << "line " << at / (kWidth + 2);
+    }
+}
+
+// Chart 03, calendar year up to the closing month: a sale and a purchase with VAT, a private withdrawal
+// and the closing entry between the VAT accounts. The expense and the revenue account are net-booked:
+// they show 100.00 with the rate, the VAT accounts the 19.00 on the side the posting engine put them;
+// equal sums on the VAT accounts give SALDO 0.00 on the credit side.
+TEST(AccountSheets, WholeSheetsChart03CalendarYear) {
+    Books books;
+    OpenBooks& b = books.b;
+    b.addAccount(1200, "BANK", 1000.00);
+    b.addAccount(1800, "PRIVATENTNAHMEN");
+    b.addAccount(4930, std::string(cp<"BÜROBEDARF">()));
+    b.addAccount(8400, std::string(cp<"ERLÖSE 19%">()));
+    books.post("05.01", "1", 1200, 8400, "Verkauf Meier", 119.00, 19);
+    books.post("10.02", "2", 4930, 1200, "Papier", 119.00, 19);
+    books.post("20.03", "3", 1800, 1200, "Privat", 50.00, 0);
+    books.post("31.13", "4", 1770, 1570, "Umbuchung Vorsteuer", 19.00, 0);
+
+    AccountSheetsOptions options;
+    options.toMonth = 13;
+    options.accountFrom = 1200;
+    options.accountTo = 8400;
+    ReportRequest request;
+    const std::string printed = books.run(options, request);
+
+    const Booking sale{"05.01", "09", "1", " 1200", " 8400", "Verkauf Meier            ", "19.00"};
+    const Booking paper{"10.02", "09", "2", " 4930", " 1200", "Papier                   ", "19.00"};
+    const Booking privat{"20.03", "09", "3", " 1800", " 1200", "Privat                   ", " 0.00"};
+    const Booking closing{"31.13", "09", "4", " 1770", " 1570", "Umbuchung Vorsteuer      ", " 0.00"};
+    Sheets e("Buchungsjahr 2009", "Zeitraum: 01.01.2009-Abschluss");
+    e.header(" 1200", "BANK", 1);
+    e.debit(sale, 119.00);
+    e.credit(paper, 119.00);
+    e.credit(privat, 50.00);
+    e.end(119.00, 169.00, 1, 1, 2009, 1000.00, 31, 13, 2009);
+    e.nextAccount(1);
+    e.header(" 1570", "VORSTEUER", 1);
+    e.debit(paper, 19.00);
+    e.credit(closing, 19.00);
+    e.end(19.00, 19.00, 1, 1, 2009, 0.00, 31, 13, 2009);
+    e.nextAccount(1);
+    e.header(" 1770", "MEHRWERTSTEUER", 1);
+    e.credit(sale, 19.00);
+    e.debit(closing, 19.00);
+    e.end(19.00, 19.00, 1, 1, 2009, 0.00, 31, 13, 2009);
+    e.nextAccount(1);
+    e.header(" 1800", "PRIVATENTNAHMEN", 1);
+    e.debit(privat, 50.00);
+    e.end(50.00, 0.00, 1, 1, 2009, 0.00, 31, 13, 2009);
+    e.nextAccount(1);
+    e.header(" 4930", std::string(cp<"BÜROBEDARF">()), 1, true);
+    e.debit(paper, 100.00);
+    e.end(100.00, 0.00, 1, 1, 2009, 0.00, 31, 13, 2009);
+    e.nextAccount(1);
+    e.header(" 8400", std::string(cp<"ERLÖSE 19%">()), 1, true);
+    e.credit(sale, 100.00);
+    e.end(0.00, 100.00, 1, 1, 2009, 0.00, 31, 13, 2009);
+    ExpectSameLines(printed, e.file());
+    EXPECT_EQ(request.pageCount, 6);
+    EXPECT_TRUE(b.messages.empty());
+
+    ASSERT_FALSE(books.progress.phases.empty());
+    EXPECT_EQ(books.progress.phases.front().caption, std::string(cp<"Kontenblätter">()));
+    EXPECT_EQ(books.progress.phases.front().secondLine, "Die Buchungen werden gesucht...");
+    EXPECT_EQ(books.progress.bar.label(), "Konto: 8400");
+}
+
+// Chart 04 in a business year from July 2008, November to February: the bookings of August are in the
+// balance before the window (from the slots), those of March after it; the dates carry the year of their
+// month and the end date stops at the last day of February.
+TEST(AccountSheets, WholeSheetsChart04BusinessYearFromJuly) {
+    Books books(4, 7);
+    OpenBooks& b = books.b;
+    b.addAccount(1800, "BANK");
+    b.addAccount(4400, std::string(cp<"ERLÖSE 19%">()));
+    b.addAccount(6815, std::string(cp<"BÜROBEDARF">()));
+    books.post("15.08", "1", 1800, 4400, "Verkauf August", 238.00, 19);
+    books.post("03.11", "2", 6815, 1800, "Porto", 107.00, 7);
+    books.post("20.12", "3", 1800, 4400, "Verkauf Dezember", 119.00, 19);
+    books.post("31.01", "4", 1800, 4400, "Verkauf Januar", 59.50, 19);
+    books.post("10.03", "5", 1800, 4400, std::string(cp<"Verkauf März">()), 1190.00, 19);
+
+    AccountSheetsOptions options;
+    options.fromMonth = 11;
+    options.toMonth = 2;
+    options.accountFrom = 1400;
+    options.accountTo = 6815;
+    ReportRequest request;
+    const std::string printed = books.run(options, request);
+
+    const Booking porto{"03.11", "08", "2", " 6815", " 1800", "Porto                    ", " 7.00"};
+    const Booking december{"20.12", "08", "3", " 1800", " 4400", "Verkauf Dezember         ", "19.00"};
+    const Booking january{"31.01", "09", "4", " 1800", " 4400", "Verkauf Januar           ", "19.00"};
+    Sheets e("Buchungsjahr 07.2008-06.2009", "Zeitraum: 01.11.2008-28.02.2009");
+    e.header(" 1400", "VORSTEUER", 1);
+    e.debit(porto, 7.00);
+    e.end(7.00, 0.00, 1, 11, 2008, 0.00, 28, 2, 2009);
+    e.nextAccount(1);
+    e.header(" 1800", "BANK", 1);
+    e.credit(porto, 107.00);
+    e.debit(december, 119.00);
+    e.debit(january, 59.50);
+    e.end(178.50, 107.00, 1, 11, 2008, 238.00, 28, 2, 2009);
+    e.nextAccount(1);
+    e.header(" 3800", "MEHRWERTSTEUER", 1);
+    e.credit(december, 19.00);
+    e.credit(january, 9.50);
+    e.end(0.00, 28.50, 1, 11, 2008, -38.00, 28, 2, 2009);
+    e.nextAccount(1);
+    e.header(" 4400", std::string(cp<"ERLÖSE 19%">()), 1, true);
+    e.credit(december, 100.00);
+    e.credit(january, 50.00);
+    e.end(0.00, 150.00, 1, 11, 2008, -200.00, 28, 2, 2009);
+    e.nextAccount(1);
+    e.header(" 6815", std::string(cp<"BÜROBEDARF">()), 1, true);
+    e.debit(porto, 100.00);
+    e.end(100.00, 0.00, 1, 11, 2008, 0.00, 28, 2, 2009);
+    ExpectSameLines(printed, e.file());
+}
+
+// The amounts are those the posting engine put on the account: 0900 (chart 04) is not net-booked but
+// receives the net amount of a purchase, so it shows 100.00 without a rate; an expense booked against
+// revenue splits no VAT off, so the net-booked accounts show the gross 119.00 beside the rate 19.00.
+TEST(AccountSheets, AmountsAreThoseThePostingEnginePosted) {
+    Books books(4);
+    OpenBooks& b = books.b;
+    b.addAccount(900, "EINRICHTUNG");
+    b.addAccount(1800, "BANK");
+    b.addAccount(4400, std::string(cp<"ERLÖSE 19%">()));
+    b.addAccount(6815, std::string(cp<"BÜROBEDARF">()));
+    books.post("02.05", "1", 900, 1800, "Regal", 119.00, 19);
+    books.post("03.05", "2", 6815, 4400, "Eigenverbrauch", 119.00, 19);
+
+    AccountSheetsOptions options;
+    options.accountFrom = 900;
+    options.accountTo = 6815;
+    ReportRequest request;
+    const std::string printed = books.run(options, request);
+
+    const Booking shelf{"02.05", "09", "1", " 0900", " 1800", pad("Regal", 25), "19.00"};
+    const Booking own{"03.05", "09", "2", " 6815", " 4400", pad("Eigenverbrauch", 25), "19.00"};
+    Sheets e("Buchungsjahr 2009", "Zeitraum: 01.01.2009-31.12.2009");
+    e.header(" 0900", "EINRICHTUNG", 1);
+    e.debit(shelf, 100.00);
+    e.end(100.00, 0.00, 1, 1, 2009, 0.00, 31, 12, 2009);
+    e.nextAccount(1);
+    e.header(" 1400", "VORSTEUER", 1);
+    e.debit(shelf, 19.00);
+    e.end(19.00, 0.00, 1, 1, 2009, 0.00, 31, 12, 2009);
+    e.nextAccount(1);
+    e.header(" 1800", "BANK", 1);
+    e.credit(shelf, 119.00);
+    e.end(0.00, 119.00, 1, 1, 2009, 0.00, 31, 12, 2009);
+    e.nextAccount(1);
+    e.header(" 3800", "MEHRWERTSTEUER", 1);
+    e.end(0.00, 0.00, 1, 1, 2009, 0.00, 31, 12, 2009);
+    e.nextAccount(1);
+    e.header(" 4400", std::string(cp<"ERLÖSE 19%">()), 1, true);
+    e.credit(own, 119.00);
+    e.end(0.00, 119.00, 1, 1, 2009, 0.00, 31, 12, 2009);
+    e.nextAccount(1);
+    e.header(" 6815", std::string(cp<"BÜROBEDARF">()), 1, true);
+    e.debit(own, 119.00);
+    e.end(119.00, 0.00, 1, 1, 2009, 0.00, 31, 12, 2009);
+    ExpectSameLines(printed, e.file());
+}
+
+// 14 body lines a page: the account of 15 bookings carries over after the 14th and goes on with sheet
+// 0002; the next one, exactly one page of bookings, starts on a new page with sheet 0001 and needs no
+// carry-over, its end block standing below its last line.
+TEST(AccountSheets, CarryOverOnlyWhenAnotherLineFollows) {
+    Books books;
+    OpenBooks& b = books.b;
+    b.addAccount(1000, "KASSE");
+    b.addAccount(1200, "BANK");
+    b.addAccount(1800, "PRIVATENTNAHMEN");
+    std::vector<Booking> cash, bank;
+    for (int i = 1; i <= 15; ++i) {
+        const std::string date = f("%02i.04", i);
+        books.post(date, f("K%i", i), 1000, 1800, "Einlage", 10.00 * i, 0);
+        cash.push_back({date, "09", f("K%i", i), " 1000", " 1800", pad("Einlage", 25), " 0.00"});
+    }
+    for (int i = 1; i <= 14; ++i) {
+        const std::string date = f("%02i.05", i);
+        books.post(date, f("B%i", i), 1800, 1200, "Entnahme", 1.00 * i, 0);
+        bank.push_back({date, "09", f("B%i", i), " 1800", " 1200", pad("Entnahme", 25), " 0.00"});
+    }
+
+    AccountSheetsOptions options;
+    options.accountFrom = 1000;
+    options.accountTo = 1200;
+    ReportRequest request;
+    request.linesPerPage = 35;
+    const std::string printed = books.run(options, request);
+
+    Sheets e("Buchungsjahr 2009", "Zeitraum: 01.01.2009-31.12.2009", 14);
+    e.header(" 1000", "KASSE", 1);
+    for (int i = 0; i < 14; ++i) e.debit(cash[static_cast<std::size_t>(i)], 10.00 * (i + 1));
+    e.carry(1050.00, 0.00, 1);
+    e.header(" 1000", "KASSE", 2);
+    e.debit(cash[14], 150.00);
+    e.end(1200.00, 0.00, 1, 1, 2009, 0.00, 31, 12, 2009);
+    e.nextAccount(2);
+    e.header(" 1200", "BANK", 1);
+    for (int i = 0; i < 14; ++i) e.credit(bank[static_cast<std::size_t>(i)], 1.00 * (i + 1));
+    e.end(0.00, 105.00, 1, 1, 2009, 0.00, 31, 12, 2009);
+    ExpectSameLines(printed, e.file());
+    EXPECT_EQ(request.pageCount, 3);
+}
+
+// From 15.03: the bookings of 01.03 to 14.03 go into the balance before the window with February's
+// slot and the opening balance; they are not printed. A carry-forward opening of the first month counts
+// as a line when the window starts with that month, and in the slots once it starts later.
+TEST(AccountSheets, BookingsBeforeTheStartDayGoIntoTheFirstBalance) {
+    Books books;
+    OpenBooks& b = books.b;
+    b.addAccount(1200, "BANK");
+    b.addAccount(1800, "PRIVATENTNAHMEN");
+    b.addAccount(9000, std::string(cp<"SALDENVORTRÄGE SACHKONTEN">()));
+    books.post("01.01", "0", 1200, 9000, "Saldovortrag", 500.00, 0);
+    books.post("10.02", "1", 1200, 1800, "Einlage", 20.00, 0);
+    books.post("01.03", "2", 1200, 1800, "Einlage", 10.00, 0);
+    books.post("14.03", "3", 1800, 1200, "Entnahme", 3.00, 0);
+    books.post("15.03", "4", 1200, 1800, "Einlage", 100.00, 0);
+    books.post("31.03", "5", 1200, 1800, "Einlage", 1.00, 0);
+    books.post("01.04", "6", 1200, 1800, "Einlage", 1000.00, 0);
+
+    AccountSheetsOptions options;
+    options.fromDay = 15;
+    options.fromMonth = 3;
+    options.toMonth = 3;
+    options.accountFrom = 1200;
+    options.accountTo = 1200;
+    ReportRequest request;
+    std::string printed = books.run(options, request);
+
+    Sheets e("Buchungsjahr 2009", "Zeitraum: 15.03.2009-31.03.2009");
+    e.header(" 1200", "BANK", 1);
+    e.debit({"15.03", "09", "4", " 1200", " 1800", pad("Einlage", 25), " 0.00"}, 100.00);
+    e.debit({"31.03", "09", "5", " 1200", " 1800", pad("Einlage", 25), " 0.00"}, 1.00);
+    e.end(101.00, 0.00, 15, 3, 2009, 527.00, 31, 3, 2009);
+    ExpectSameLines(printed, e.file());
+
+    options.fromDay = 1;
+    options.fromMonth = 1;
+    options.toMonth = 1;
+    printed = books.run(options, request);
+    Sheets opening("Buchungsjahr 2009", "Zeitraum: 01.01.2009-31.01.2009");
+    opening.header(" 1200", "BANK", 1);
+    opening.debit({"01.01", "09", "0", " 1200", " 9000", pad("Saldovortrag", 25), " 0.00"}, 500.00);
+    opening.end(500.00, 0.00, 1, 1, 2009, 0.00, 31, 1, 2009);
+    ExpectSameLines(printed, opening.file());
+}
+
+// Accounts without bookings: printed with empty sums, left out when their balance is zero, or left out
+// altogether; a run that prints nothing says so and gives no output.
+TEST(AccountSheets, AccountsWithoutBookings) {
+    Books books;
+    OpenBooks& b = books.b;
+    b.addAccount(1000, "KASSE");
+    b.addAccount(1200, "BANK", 300.00);
+    b.addAccount(1300, "SPARKONTO");
+    b.addAccount(1310, "FESTGELD");
+    books.post("01.06", "1", 1310, 1300, "Umbuchung", 80.00, 0);
+
+    AccountSheetsOptions options;
+    options.accountFrom = 1000;
+    options.accountTo = 1310;
+    ReportRequest request;
+    auto titles = [&]() {
+        const std::string printed = books.run(options, request);
+        std::vector<std::string> found;
+        for (std::size_t at = 0; at < printed.size(); at += kWidth + 2)
+            if (printed.compare(at, 5, "K O N") == 0) found.push_back(printed.substr(at, kWidth));
+        return found;
+    };
+    auto title = [](const char* number, const char* name) {
+        return f(kTitle, number, pad(name, 25).c_str(), 15, 1, 2010);
+    };
+    EXPECT_EQ(titles(), (std::vector<std::string>{title(" 1000", "KASSE"), title(" 1200", "BANK"),
+                                                  title(" 1300", "SPARKONTO"), title(" 1310", "FESTGELD")}));
+    options.skipWithoutBookings = true;
+    EXPECT_EQ(titles(), (std::vector<std::string>{title(" 1300", "SPARKONTO"), title(" 1310", "FESTGELD")}));
+
+    options.skipWithoutBookings = false;
+    options.skipWithoutBookingsZeroBalance = true;
+    options.accountTo = 1200;
+    Sheets e("Buchungsjahr 2009", "Zeitraum: 01.01.2009-31.12.2009");
+    e.header(" 1200", "BANK", 1);
+    e.end(0.00, 0.00, 1, 1, 2009, 300.00, 31, 12, 2009);
+    ExpectSameLines(books.run(options, request), e.file());
+
+    options.skipWithoutBookings = true;
+    std::string printed;
+    EXPECT_EQ(books.run(options, request, printed), 0);
+    ASSERT_EQ(b.messages.entries.size(), 1u);
+    EXPECT_EQ(b.messages.last().text,
+              std::string(cp<"Keine Buchungen für die gewählten Konten \nim gewünschten Zeitraum gefunden !">()));
+    EXPECT_EQ(b.messages.last().caption, "INFORMATION");
+}
+
+// The amount on a sheet line: in the debit or the credit column, positive or negative.
+double LineAmount(const std::string& line) {
+    const std::string debit = line.substr(76, 11);
+    const std::string credit = line.substr(99, 11);
+    if (debit.find_first_not_of(' ') != std::string::npos) return std::atof(debit.c_str());
+    return -std::atof(credit.c_str());
+}
+
+std::int64_t Cents(double value) { return std::llround(value * 100.0); }
+
+// The closing balance of every sheet ("KONTOSTAND am"), by account number.
+std::map<int, std::int64_t> ClosingBalances(const std::string& printed) {
+    std::map<int, std::int64_t> closing;
+    int account = 0;
+    for (std::size_t at = 0; at < printed.size(); at += kWidth + 2) {
+        const std::string l = printed.substr(at, kWidth);
+        if (l.compare(0, 21, "K O N T O B L A T T: ") == 0) account = std::atoi(l.substr(21, 5).c_str());
+        if (l.compare(0, 17, "KONTOSTAND    am ") == 0) {
+            EXPECT_EQ(closing.count(account), 0u) << account;
+            closing[account] = Cents(LineAmount(l));
+        }
+    }
+    return closing;
+}
+
+// The balance file's balance of every account up to the end of a month, in the business year's order.
+std::map<int, std::int64_t> FileBalances(OpenBooks& b, int toMonth) {
+    std::map<int, std::int64_t> balances;
+    for (int record = 0; record < b.report.count(); ++record) {
+        b.report.read(record);
+        std::int64_t sum = 0;
+        for (int slot = 0; slot <= b.report.slotOfMonth(toMonth); ++slot) sum += Cents(b.report.slotValue(slot));
+        balances[b.report.numberValue()] = sum;
+    }
+    return balances;
+}
+
+struct RandomYear {
+    int chart;
+    int firstMonth;
+};
+
+class AccountSheetsBalances : public ::testing::TestWithParam<RandomYear> {};
+
+// A year of random bookings through the posting engine - financial accounts, customers, suppliers,
+// net-booked and other accounts of every kind, rates 0, 7 and 19, carry-forward openings, reversals and
+// closing entries: every sheet ends with the account's balance in the balance file, for windows from the
+// first month and from a later month, starting on its first day or in its middle.
+TEST_P(AccountSheetsBalances, EverySheetEndsWithTheBalanceOfTheBalanceFile) {
+    const RandomYear year = GetParam();
+    Books books(year.chart, year.firstMonth);
+    OpenBooks& b = books.b;
+    const std::vector<int> numbers =
+        year.chart == 3 ? std::vector<int>{400,  800,  1000, 1200, 1210, 1576, 1579, 1779, 1800, 2000, 2900, 3400,
+                                           4210, 4930, 8125, 8300, 8400, 9000, 10000, 10001, 10002, 20000, 20001}
+                        : std::vector<int>{500,  900,  1000, 1409, 1600, 1800, 1810, 1900, 2100, 3809, 4125, 4300,
+                                           4400, 5400, 6310, 6815, 7000, 9000, 10000, 10001, 10002, 20000, 20001};
+    for (int number : numbers) b.addAccount(number, f("KONTO %05i", number));
+    const std::vector<int> withVatAccounts = [&] {
+        std::vector<int> all = numbers;
+        all.push_back(year.chart == 3 ? 1570 : 1400);
+        all.push_back(year.chart == 3 ? 1770 : 3800);
+        return all;
+    }();
+
+    std::mt19937 random(20090101u + static_cast<unsigned>(year.chart * 100 + year.firstMonth));
+    auto pick = [&](const std::vector<int>& from) { return from[random() % from.size()]; };
+    const double rates[] = {0.0, 7.0, 19.0};
+    posting::PostingBatch batch(b.books);
+    int n = 0;
+    for (int block = 0; block < 10; ++block) {
+        ASSERT_TRUE(batch.begin());
+        for (int k = 0; k < 250; ++k, ++n) {
+            int month = static_cast<int>(random() % 12) + 1;
+            if (random() % 40 == 0) month = 13;
+            int debit = pick(withVatAccounts);
+            int credit = pick(withVatAccounts);
+            if (n % 25 == 0) {  // a carry-forward opening
+                month = year.firstMonth;
+                (random() % 2 ? debit : credit) = 9000;
+            }
+            double value = static_cast<double>(random() % 500000 + 1) / 100.0;
+            if (random() % 20 == 0) value = -value;
+            const std::string date = f("%02i.%02i", static_cast<int>(random() % 28) + 1, month);
+            ASSERT_EQ(posting::postNewLine(batch.books(),
+                                           line(date, f("%i", n), posting::testing::numberField(debit),
+                                                posting::testing::numberField(credit), "Zufall", value,
+                                                rates[random() % 3])),
+                      1)
+                << date << " " << debit << " " << credit;
+        }
+        ASSERT_EQ(batch.commit(), posting::BatchCommit::Done);
+    }
+
+    const int lastMonth = year.firstMonth == 1 ? 12 : year.firstMonth - 1;
+    const int thirdMonth = (year.firstMonth + 1) % 12 + 1;
+    struct Window {
+        int fromDay, fromMonth, toMonth;
+    };
+    for (const Window w : {Window{1, year.firstMonth, lastMonth}, Window{1, year.firstMonth, 13},
+                           Window{1, year.firstMonth, thirdMonth}, Window{1, thirdMonth, 13},
+                           Window{15, year.firstMonth, thirdMonth}, Window{12, thirdMonth, lastMonth}}) {
+        AccountSheetsOptions options;
+        options.fromDay = w.fromDay;
+        options.fromMonth = w.fromMonth;
+        options.toMonth = w.toMonth;
+        ReportRequest request;
+        const std::map<int, std::int64_t> closing = ClosingBalances(books.run(options, request));
+        EXPECT_EQ(closing, FileBalances(b, w.toMonth)) << w.fromDay << "." << w.fromMonth << "-" << w.toMonth;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(ChartsAndYears, AccountSheetsBalances,
+                         ::testing::Values(RandomYear{3, 1}, RandomYear{4, 7}),
+                         [](const ::testing::TestParamInfo<RandomYear>& info) {
+                             return f("Chart0%iFrom%02i", info.param.chart, info.param.firstMonth);
+                         });
+
+}  // namespace
+}  // namespace tellmark::reports
