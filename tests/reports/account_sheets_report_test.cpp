@@ -5,13 +5,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "posting/open_books.h"
-#include "posting/posting_batch.h"
 #include "posting/posting_engine.h"
+#include "reports/random_books.h"
 #include "reports/sample_ledgers.h"
 #include "resources/cp1252_literal.h"
 #include "ui/recording_progress.h"
@@ -495,8 +494,6 @@ double LineAmount(const std::string& line) {
     return -std::atof(credit.c_str());
 }
 
-std::int64_t Cents(double value) { return std::llround(value * 100.0); }
-
 // The closing balance of every sheet ("KONTOSTAND am"), by account number.
 std::map<int, std::int64_t> ClosingBalances(const std::string& printed) {
     std::map<int, std::int64_t> closing;
@@ -506,22 +503,10 @@ std::map<int, std::int64_t> ClosingBalances(const std::string& printed) {
         if (l.compare(0, 21, "K O N T O B L A T T: ") == 0) account = std::atoi(l.substr(21, 5).c_str());
         if (l.compare(0, 17, "KONTOSTAND    am ") == 0) {
             EXPECT_EQ(closing.count(account), 0u) << account;
-            closing[account] = Cents(LineAmount(l));
+            closing[account] = testing::CentsOf(LineAmount(l));
         }
     }
     return closing;
-}
-
-// The balance file's balance of every account up to the end of a month, in the business year's order.
-std::map<int, std::int64_t> FileBalances(OpenBooks& b, int toMonth) {
-    std::map<int, std::int64_t> balances;
-    for (int record = 0; record < b.report.count(); ++record) {
-        b.report.read(record);
-        std::int64_t sum = 0;
-        for (int slot = 0; slot <= b.report.slotOfMonth(toMonth); ++slot) sum += Cents(b.report.slotValue(slot));
-        balances[b.report.numberValue()] = sum;
-    }
-    return balances;
 }
 
 struct RandomYear {
@@ -539,47 +524,8 @@ TEST_P(AccountSheetsBalances, EverySheetEndsWithTheBalanceOfTheBalanceFile) {
     const RandomYear year = GetParam();
     Books books(year.chart, year.firstMonth);
     OpenBooks& b = books.b;
-    const std::vector<int> numbers =
-        year.chart == 3 ? std::vector<int>{400,  800,  1000, 1200, 1210, 1576, 1579, 1779, 1800, 2000, 2900, 3400,
-                                           4210, 4930, 8125, 8300, 8400, 9000, 10000, 10001, 10002, 20000, 20001}
-                        : std::vector<int>{500,  900,  1000, 1409, 1600, 1800, 1810, 1900, 2100, 3809, 4125, 4300,
-                                           4400, 5400, 6310, 6815, 7000, 9000, 10000, 10001, 10002, 20000, 20001};
-    for (int number : numbers) b.addAccount(number, f("KONTO %05i", number));
-    const std::vector<int> withVatAccounts = [&] {
-        std::vector<int> all = numbers;
-        all.push_back(year.chart == 3 ? 1570 : 1400);
-        all.push_back(year.chart == 3 ? 1770 : 3800);
-        return all;
-    }();
-
-    std::mt19937 random(20090101u + static_cast<unsigned>(year.chart * 100 + year.firstMonth));
-    auto pick = [&](const std::vector<int>& from) { return from[random() % from.size()]; };
-    const double rates[] = {0.0, 7.0, 19.0};
-    posting::PostingBatch batch(b.books);
-    int n = 0;
-    for (int block = 0; block < 10; ++block) {
-        ASSERT_TRUE(batch.begin());
-        for (int k = 0; k < 250; ++k, ++n) {
-            int month = static_cast<int>(random() % 12) + 1;
-            if (random() % 40 == 0) month = 13;
-            int debit = pick(withVatAccounts);
-            int credit = pick(withVatAccounts);
-            if (n % 25 == 0) {  // a carry-forward opening
-                month = year.firstMonth;
-                (random() % 2 ? debit : credit) = 9000;
-            }
-            double value = static_cast<double>(random() % 500000 + 1) / 100.0;
-            if (random() % 20 == 0) value = -value;
-            const std::string date = f("%02i.%02i", static_cast<int>(random() % 28) + 1, month);
-            ASSERT_EQ(posting::postNewLine(batch.books(),
-                                           line(date, f("%i", n), posting::testing::numberField(debit),
-                                                posting::testing::numberField(credit), "Zufall", value,
-                                                rates[random() % 3])),
-                      1)
-                << date << " " << debit << " " << credit;
-        }
-        ASSERT_EQ(batch.commit(), posting::BatchCommit::Done);
-    }
+    ASSERT_NO_FATAL_FAILURE(testing::PostRandomYear(b, year.chart, year.firstMonth, 2500,
+                                                    20090101u + static_cast<unsigned>(year.chart * 100 + year.firstMonth)));
 
     const int lastMonth = year.firstMonth == 1 ? 12 : year.firstMonth - 1;
     const int thirdMonth = (year.firstMonth + 1) % 12 + 1;
@@ -595,7 +541,7 @@ TEST_P(AccountSheetsBalances, EverySheetEndsWithTheBalanceOfTheBalanceFile) {
         options.toMonth = w.toMonth;
         ReportRequest request;
         const std::map<int, std::int64_t> closing = ClosingBalances(books.run(options, request));
-        EXPECT_EQ(closing, FileBalances(b, w.toMonth)) << w.fromDay << "." << w.fromMonth << "-" << w.toMonth;
+        EXPECT_EQ(closing, testing::FileBalances(b, w.toMonth)) << w.fromDay << "." << w.fromMonth << "-" << w.toMonth;
     }
 }
 
