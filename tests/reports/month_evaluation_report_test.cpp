@@ -149,67 +149,44 @@ TEST(MonthEvaluationTest, Chart04WholeReportInJanuary) {
     EXPECT_EQ(run.text, expected);
 }
 
-// March has no turnover: every turnover share of the month is "-----", and the revenue account, with value
-// only in January, is listed with 0.00 for the month.
-TEST(MonthEvaluationTest, MonthWithoutTurnover) {
-    auto l = makeSampleLedger(3);
-    const Evaluation run = evaluate(*l, 3, false);
-    ASSERT_EQ(run.code, 1);
-    EXPECT_NE(run.text.find(account(" 8400", cp<"ERLÖSE 19%">(),
-                                    amounts("0.00", kNone, "0.00", "1000.00", "100.00", "35.71"))),
-              std::string::npos);
-    EXPECT_NE(run.text.find(account(" 4210", "MIETE", amounts("800.00", kNone, "100.00", "800.00", "80.00", "28.57"))),
-              std::string::npos);
-    EXPECT_NE(run.text.find(total("ERGEBNIS", amounts("-800.00", kNone, "-100.00", "-1800.00", "-180.00", "-64.29"))),
-              std::string::npos);
-}
-
-// With the VAT accounts: output VAT joins the revenue and its total, input VAT joins the expenses, and
-// both enter turnover and cost bases and the running balance.
+// With the VAT accounts, output VAT joins revenue and its total, input VAT the expenses; both enter the
+// bases and the running balance.
 TEST(MonthEvaluationTest, VatAccountsJoinRevenueAndExpenses) {
     auto l = makeSampleLedger(3);
     const Evaluation run = evaluate(*l, 5, true);
     ASSERT_EQ(run.code, 1);
     const std::string expected =
-        header(kMay2009, 1) + title(cp<"ERLÖSKONTEN">()) +
-        account(" 8400", cp<"ERLÖSE 19%">(), amounts("300.00", "84.03", kNone, "1300.00", "84.03", "40.13")) +
         account(" 1770", "MEHRWERTSTEUER", amounts("57.00", "15.97", kNone, "247.00", "15.97", "7.62")) +
-        total(cp<"GESAMT ERLÖSKONTEN">(), amounts("357.00", "100.00", kNone, "1547.00", "100.00", "47.75")) +
-        total("ZWISCHENSALDO", amounts("357.00", "100.00", kNone, "1547.00", "100.00", "47.75")) + kBlank +
-        title("WARENEINKAUFSKONTEN") +
-        account(" 3400", "WARENEINGANG 19%", amounts("0.00", "0.00", kNone, "2000.00", "129.28", "61.74")) +
-        total("GESAMT WARENEINKAUFSKONTEN", amounts("0.00", "0.00", kNone, "2000.00", "129.28", "61.74")) +
-        total("ZWISCHENSALDO", amounts("357.00", "100.00", kNone, "-453.00", "-29.28", "-13.98")) + kBlank +
-        title("KOSTENARTEN") + account(" 4210", "MIETE", amounts("0.00", "0.00", kNone, "800.00", "51.71", "24.70")) +
-        account(" 4930", cp<"BÜROBEDARF">(), amounts("0.00", "0.00", kNone, "50.00", "3.23", "1.54")) +
-        account(" 1570", "VORSTEUER", amounts("0.00", "0.00", kNone, "389.50", "25.18", "12.02")) +
-        total("GESAMT KOSTENARTEN", amounts("0.00", "0.00", kNone, "1239.50", "80.12", "38.26")) +
-        total("ZWISCHENSALDO", amounts("357.00", "100.00", kNone, "-1692.50", "-109.41", "-52.25")) + kBlank +
-        title("NEUTRALE KONTEN") +
-        total("GESAMT NEUTRALE KONTEN", amounts("0.00", "0.00", kNone, "0.00", "0.00", "0.00")) +
-        total("ERGEBNIS", amounts("357.00", "100.00", kNone, "-1692.50", "-109.41", "-52.25")) + kBlank;
-    EXPECT_EQ(run.text, expected);
+        total(cp<"GESAMT ERLÖSKONTEN">(), amounts("357.00", "100.00", kNone, "1547.00", "100.00", "47.75"));
+    EXPECT_NE(run.text.find(expected), std::string::npos);
+    EXPECT_NE(run.text.find(account(" 1570", "VORSTEUER", amounts("0.00", "0.00", kNone, "389.50", "25.18", "12.02")) +
+                            total("GESAMT KOSTENARTEN", amounts("0.00", "0.00", kNone, "1239.50", "80.12", "38.26")) +
+                            total("ZWISCHENSALDO", amounts("357.00", "100.00", kNone, "-1692.50", "-109.41", "-52.25"))),
+              std::string::npos);
 }
 
-// December accumulates the opening slot and the twelve months, never the closing month; a share beyond its
-// limit is cut there.
-TEST(MonthEvaluationTest, DecemberAccumulatesOpeningToDecemberAndSharesAreLimited) {
+// A month without turnover shows "-----" for every turnover share, an account with values only in earlier
+// months is listed with 0.00; December accumulates the opening slot to December, never the closing
+// month; shares are cut at their limits.
+TEST(MonthEvaluationTest, MonthValuesCumulativeValuesAndShareLimits) {
     auto l = makeSampleLedger(3);
     const auto a = testing::sampleAccounts(3);
+    const Evaluation march = evaluate(*l, 3, false);
+    EXPECT_NE(march.text.find(account(" 8400", cp<"ERLÖSE 19%">(),
+                                      amounts("0.00", kNone, "0.00", "1000.00", "100.00", "35.71"))),
+              std::string::npos);
+    EXPECT_NE(march.text.find(total("ERGEBNIS", amounts("-800.00", kNone, "-100.00", "-1800.00", "-180.00", "-64.29"))),
+              std::string::npos);
+
     l->post(a.revenue, 0, -5.00);
     l->post(a.revenue, 13, -7.00);
-    l->post(a.office, 12, 0.01);        // the only turnover-free cost of December
-    l->post(a.rent, 12, -20000000.00);  // a credit far beyond the turnover
-    const Evaluation run = evaluate(*l, 12, false);
-    ASSERT_EQ(run.code, 1);
-    EXPECT_NE(run.text.find(account(" 8400", cp<"ERLÖSE 19%">(),
-                                    amounts("0.00", kNone, "0.00", "3305.00", "100.00", "-0.02"))),
+    l->post(a.rent, 12, -20000000.00);
+    const Evaluation december = evaluate(*l, 12, false);
+    EXPECT_NE(december.text.find(account(" 8400", cp<"ERLÖSE 19%">(),
+                                         amounts("0.00", kNone, "0.00", "3305.00", "100.00", "-0.02"))),
               std::string::npos);
-    EXPECT_NE(run.text.find(account(" 4210", "MIETE",
-                                    amounts("-20000000.00", kNone, "100.00", "-19999200.00", "-99999.99", "100.01"))),
-              std::string::npos);
-    EXPECT_NE(run.text.find(account(" 4930", cp<"BÜROBEDARF">(),
-                                    amounts("0.01", kNone, "0.00", "50.01", "1.51", "0.00"))),
+    EXPECT_NE(december.text.find(account(" 4210", "MIETE", amounts("-20000000.00", kNone, "100.00", "-19999200.00",
+                                                                 "-99999.99", "100.01"))),
               std::string::npos);
 }
 
@@ -217,22 +194,12 @@ TEST(MonthEvaluationTest, DecemberAccumulatesOpeningToDecemberAndSharesAreLimite
 // the cumulative values start with July.
 TEST(MonthEvaluationTest, BusinessYearFromJulyAndClosingMonth) {
     auto l = makeSampleLedgerJuly();
-    const Evaluation september = evaluate(*l, 9, false);
-    ASSERT_EQ(september.code, 1);
-    EXPECT_EQ(september.text.substr(0, header({"  zum 30.09.2008", "Buchungsjahr 07.2008-06.2009", "30.09.08",
-                                               "01.07.08"}, 1).size()),
-              header({"  zum 30.09.2008", "Buchungsjahr 07.2008-06.2009", "30.09.08", "01.07.08"}, 1));
-    EXPECT_NE(september.text.find(account(" 8400", cp<"ERLÖSE 19%">(),
-                                          amounts("2000.00", "100.00", kNone, "2000.00", "100.00", kNone))),
-              std::string::npos);
-    EXPECT_EQ(september.request.fromMonth, 7);
-    EXPECT_EQ(september.request.fromYear, 2008);
-
-    const Evaluation closing = evaluate(*l, 13, false);
-    const std::string closingHeader =
-        header({",  Abschluss", "Buchungsjahr 07.2008-06.2009", "30.06.09", "01.07.08"}, 1);
-    EXPECT_EQ(closing.text.substr(0, closingHeader.size()), closingHeader);
-    EXPECT_EQ(closing.request.toYear, 2009);
+    const std::string september = header({"  zum 30.09.2008", "Buchungsjahr 07.2008-06.2009", "30.09.08", "01.07.08"}, 1);
+    EXPECT_EQ(evaluate(*l, 9, false).text.substr(0, september.size() + 2 * (kVisible + 2)),
+              september + title(cp<"ERLÖSKONTEN">()) +
+                  account(" 8400", cp<"ERLÖSE 19%">(), amounts("2000.00", "100.00", kNone, "2000.00", "100.00", kNone)));
+    const std::string closing = header({",  Abschluss", "Buchungsjahr 07.2008-06.2009", "30.06.09", "01.07.08"}, 1);
+    EXPECT_EQ(evaluate(*l, 13, false).text.substr(0, closing.size()), closing);
 }
 
 // The expense total needs three free lines: with 13 body lines it moves to the next page, which carries
