@@ -76,18 +76,22 @@ int GenerateAccountSheets(PrintFile& printFile, ReportRequest& request, const Ac
         return number >= 1 && number <= kHighestAccountNumber ? collectionOf[static_cast<std::size_t>(number)] : -1;
     };
 
+    const long bookingsToScan = SheetScanBookings(books, window);
     SheetsProgressScope progressScope(books.progress);
     books.progress.start(text::kAccountSheetsProgressCaption, {}, text::kSheetsProgressLine,
                          format(text::kAccountSheetsProgressAccount,
                                 static_cast<double>(accounts.empty() ? options.accountFrom : accounts.front().number)),
-                         SheetScanUnits(books, window) + static_cast<int>(accounts.size()), ui::kBarEndless);
+                         SheetScanUnits(bookingsToScan) + static_cast<int>(accounts.size()), ui::kBarEndless);
     progressScope.started();
 
     // One pass over the journal collects the lines of every account; each booking is kept once.
+    // Room for every booking of the window's months at once: a growing vector would copy them all and
+    // hold them twice meanwhile; pages reserved but never filled cost no memory.
     std::vector<SheetRow> rows;
+    rows.reserve(static_cast<std::size_t>(bookingsToScan));
     std::vector<std::vector<std::uint32_t>> lines(static_cast<std::size_t>(collections));
     std::vector<std::int64_t> beforeWindow(static_cast<std::size_t>(collections), 0);
-    const SheetScanEnd scanned = ScanSheetBookings(books, window, [&](const SheetBooking& s) {
+    const SheetScanEnd scan = ScanSheetBookings(books, window, [&](const SheetBooking& s) {
         const int debit = collection(s.booking->debitNumber);
         const int credit = collection(s.booking->creditNumber);
         const int vat = s.vatAccount != 0 ? collection(s.vatAccount) : -1;
@@ -107,7 +111,7 @@ int GenerateAccountSheets(PrintFile& printFile, ReportRequest& request, const Ac
                 LineOf(row, s.vatColumn == SheetColumn::Debit ? kVatDebitLine : kVatCreditLine));
         return true;
     });
-    if (scanned == SheetScanEnd::ReadFailed) {
+    if (scan == SheetScanEnd::ReadFailed) {
         books.messages.show(text::kSheetsJournalReadFailed, text::kCaptionError, ui::kIconStop);
         printFile.EndReport(request);
         return 0;

@@ -59,7 +59,7 @@ int GenerateCollectiveSheets(PrintFile& printFile, ReportRequest& request, const
     SheetsProgressScope progressScope(books.progress);
     books.progress.start(text::kAccountSheetsProgressCaption, {}, text::kSheetsProgressLine,
                          format(text::kAccountSheetsProgressAccount, static_cast<double>(firstMember)),
-                         SheetScanUnits(books, window), ui::kBarEndless);
+                         SheetScanUnits(SheetScanBookings(books, window)), ui::kBarEndless);
     progressScope.started();
 
     const char* currency = settings.currency1.c_str();

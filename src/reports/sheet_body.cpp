@@ -111,7 +111,7 @@ DateWindow SheetWindow(int fromDay, int fromMonth, int toDay, int toMonth, int f
     return DateWindow{fromDay, month(fromMonth), toDay, month(toMonth)};
 }
 
-int SheetScanUnits(JournalReportBooks& books, const DateWindow& window) {
+long SheetScanBookings(JournalReportBooks& books, const DateWindow& window) {
     const BookingYear year = BookingYearOf(books.settings);
     JournalScan scan(books.journal, books.journalIndex);
     long bookings = 0;
@@ -119,8 +119,10 @@ int SheetScanUnits(JournalReportBooks& books, const DateWindow& window) {
         const ledger::BookingRange range = scan.monthRange(month);
         if (range.last >= range.first) bookings += range.last - range.first + 1;
     }
-    return static_cast<int>(std::min<long>(bookings / kBookingsPerStep, 1L << 30));
+    return bookings;
 }
+
+int SheetScanUnits(long bookings) { return static_cast<int>(std::min<long>(bookings / kBookingsPerStep, 1L << 30)); }
 
 SheetScanEnd ScanSheetBookings(JournalReportBooks& books, const DateWindow& window,
                                const std::function<bool(const SheetBooking&)>& visit) {

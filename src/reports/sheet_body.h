@@ -75,8 +75,10 @@ enum class SheetScanEnd { Done, Stopped, ReadFailed };
 // of the business year, which is where the opening balance stands.
 DateWindow SheetWindow(int fromDay, int fromMonth, int toDay, int toMonth, int firstMonth);
 
-// Units the progress bar gets for scanning the window: one per 100 bookings of the months' index ranges.
-int SheetScanUnits(JournalReportBooks& books, const DateWindow& window);
+// Bookings of the window months' index ranges (a range may hold a few of other months).
+long SheetScanBookings(JournalReportBooks& books, const DateWindow& window);
+// Units the progress bar gets for scanning them: one per 100 bookings.
+int SheetScanUnits(long bookings);
 
 // Reads the months of the window once, in business-year order, and hands on every booking before or
 // inside the window; the progress bar is stepped and polled every 100 bookings. Stopped when visit

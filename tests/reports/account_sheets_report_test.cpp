@@ -486,6 +486,44 @@ TEST(AccountSheets, AccountsWithoutBookings) {
     EXPECT_EQ(b.messages.last().caption, "INFORMATION");
 }
 
+// The sheets stop at page 9,999: the sheet in hand ends with the last line that fitted, without an end
+// block whose balance would not be the account's, and the accounts behind it are not begun.
+TEST(AccountSheets, StopAtPage9999) {
+    Books books;
+    OpenBooks& b = books.b;
+    b.addAccount(1000, "KASSE");
+    b.addAccount(1200, "BANK");
+    b.addAccount(1800, "PRIVATENTNAHMEN");
+    std::string journal;
+    for (int i = 0; i < 9999 * 14 + 5; ++i) {
+        const ledger::JournalRecord record =
+            ledger::makeJournalRecord(line("02.01", "", " 1000", " 1800", "Einlage", 1.00, 0));
+        journal.append(record.data(), record.size());
+    }
+    const ledger::JournalRecord bank = ledger::makeJournalRecord(line("03.01", "", " 1200", " 1800", "Einlage", 1.00, 0));
+    journal.append(bank.data(), bank.size());
+    testing::writeFile(b.jouPath, journal);
+    ASSERT_EQ(b.journalIndex.rebuild(), 1);
+
+    AccountSheetsOptions options;
+    options.accountFrom = 1000;
+    options.accountTo = 1200;
+    ReportRequest request;
+    request.linesPerPage = 35;
+    PrintFile print(b.dir.file("~print~.tmp"), b.messages);
+    FillAccountSheetsRequest(request, options, BookingYearOf(b.settings));
+    JournalReportBooks reportBooks = books.reportBooks();
+    ASSERT_EQ(GenerateAccountSheets(print, request, options, reportBooks), 1);
+    EXPECT_EQ(request.pageCount, 9999);
+    std::vector<std::string> last;
+    ASSERT_TRUE(print.ReadPageLines(9999, last));
+    ASSERT_EQ(last.size(), 9u + 14u);
+    EXPECT_EQ(last[1], lr("", "Blatt 9999"));
+    EXPECT_EQ(last.back(), f(kLine, "02.01", "09", "      ", " 1000", " 1800", pad("Einlage", 25).c_str(),
+                             amount(1.00).c_str(), ""));
+    EXPECT_TRUE(b.messages.empty());
+}
+
 // The amount on a sheet line: in the debit or the credit column, positive or negative.
 double LineAmount(const std::string& line) {
     const std::string debit = line.substr(76, 11);
