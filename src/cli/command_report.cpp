@@ -8,6 +8,7 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/open_circle.h"
+#include "cli/report_run.h"
 #include "config/dates.h"
 #include "config/file_names.h"
 #include "platform/codepage.h"
@@ -24,16 +25,6 @@
 
 namespace tellmark::cli {
 
-namespace {
-
-struct ReportRun {
-    Context& ctx;
-    const Arguments& args;
-    circles::CVt36Doc& doc;
-    reports::ReportRequest request;
-    reports::BookingYear year;
-};
-
 int monthOption(const ReportRun& run, const std::string& name, std::optional<int> fallback) {
     std::optional<int> month = run.args.intValue(name);
     if (!month) {
@@ -44,6 +35,8 @@ int monthOption(const ReportRun& run, const std::string& name, std::optional<int
     if (*month < 0 || *month > highest) throw UsageError(name + " takes 0 to " + std::to_string(highest));
     return *month;
 }
+
+namespace {
 
 // The period's dates: day 1 of the first month, the last day of the last month, each month in its year.
 void setPeriod(ReportRun& run, int fromMonth, int toMonth) {
@@ -135,7 +128,10 @@ int generate(ReportRun& run, const std::string& kind, reports::PrintFile& printF
         }
         return reports::PrintCircleOverview(printFile, run.request, entries);
     }
-    throw UsageError("unknown report " + kind);
+    bool known = false;
+    const int result = generateFromJournal(run, kind, printFile, known);
+    if (!known) throw UsageError("unknown report " + kind);
+    return result;
 }
 
 // The print file to stdout: its text in UTF-8, one line per line.
@@ -159,7 +155,10 @@ int runReport(Context& ctx, const Words& words) {
                            {"--pdf", true},
                            {"--from-month", true}, {"--to-month", true},     {"--month", true},
                            {"--group", true},      {"--from-account", true}, {"--to-account", true},
-                           {"--narrow", false},    {"--alphabetical", false}, {"--nonzero-only", false}});
+                           {"--narrow", false},    {"--alphabetical", false}, {"--nonzero-only", false},
+                           {"--from", true},       {"--to", true},           {"--account", true},
+                           {"--skip-empty", false}, {"--skip-unbooked", false}, {"--rounded", false},
+                           {"--transfer-dir", true}, {"--vat", false}});
     args.expectPositionals(1, 1);
     const std::string& kind = args.positional(0, "report kind");
     OpenCircle circle(ctx);

@@ -35,7 +35,12 @@ const char* const kUsage =
     "        balance-list [--from-month M] [--to-month M] [--group PATTERN | --from-account A --to-account B]\n"
     "                     [--narrow] [--alphabetical] [--nonzero-only]\n"
     "        trial-balance --month M    balance-sheet --month M    result --from-month M --to-month M\n"
-    "        chart    circles\n"
+    "        chart    circles    month-eval --month M [--vat]\n"
+    "        vat-return --from-month M --to-month M [--rounded] [--transfer-dir DIR]\n"
+    "        journal [--from DD.MM] [--to DD.MM]    cash-book --account A [--from DD.MM] [--to DD.MM]\n"
+    "        account-sheets [--from DD.MM] [--to DD.MM] [--from-account A] [--to-account B]\n"
+    "                       [--skip-empty] [--skip-unbooked]\n"
+    "        collective --group PATTERN [--from DD.MM] [--to DD.MM]    account-bookings --account A\n"
     "  reindex -k N                           build both index files anew\n"
     "  reorg -k N --yes [--drop-bad]          rebuild the balances from the journal (reposting)\n";
 

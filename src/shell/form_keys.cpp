@@ -57,8 +57,7 @@ std::vector<entry::KeyPress> formKeysOf(const QKeyEvent& event) {
 int commandOfRequest(entry::Request request) {
     using entry::Request;
     switch (request) {
-    case Request::AccountSheets:
-    case Request::AccountSheetOfAccount: return cmd::kAccountSheets;
+    case Request::AccountSheets: return cmd::kAccountSheets;
     case Request::TrialBalance: return cmd::kTrialBalance;
     case Request::ResultStatement: return cmd::kResultStatement;
     case Request::BalanceSheet: return cmd::kBalanceSheet;

@@ -177,6 +177,12 @@ void CMainFrame::registerHandlers() {
     setCommandHandler(cmd::kResultStatement, [this] { reports_->resultStatement(); });
     setCommandHandler(cmd::kBalanceSheet, [this] { reports_->balanceSheet(); });
     setCommandHandler(cmd::kCircleOverview, [this] { reports_->circleOverview(); });
+    setCommandHandler(cmd::kJournal, [this] { reports_->journal(); });
+    setCommandHandler(cmd::kAccountSheets, [this] { reports_->accountSheets(); });
+    setCommandHandler(cmd::kCashBook, [this] { reports_->cashBook(); });
+    setCommandHandler(cmd::kCollectiveAccounts, [this] { reports_->collectiveSheets(); });
+    setCommandHandler(cmd::kVatReturn, [this] { reports_->vatReturn(); });
+    setCommandHandler(cmd::kMonthEvaluation, [this] { reports_->monthEvaluation(); });
     setCommandHandler(cmd::kCircleAdministration, [this] { administration(); });
     setCommandHandler(cmd::kReindex, [this] { reindex(); });
     setCommandHandler(cmd::kReorganisation, [this] { reorganise(); });
@@ -330,6 +336,8 @@ void CMainFrame::circleOpened() {
         });
         CVt36View* v = child_->view();
         connect(v, &CVt36View::commandRequested, this, [this](int id) { runCommand(id); });
+        connect(v, &CVt36View::accountBookingsRequested, this,
+                [this](const QString& account) { reports_->accountBookings(account.toStdString()); });
         connect(v, &CVt36View::insertModeChanged, this, &CMainFrame::setInsertMode);
         connect(v, &CVt36View::resultStatementKind, this, &CMainFrame::setResultStatementText);
         connect(v, &CVt36View::helpRequested, this, [this] { openHelp(kHelpEntryForm); });

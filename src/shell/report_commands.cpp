@@ -9,7 +9,14 @@
 #include "reports/chart_list_report.h"
 #include "reports/circle_overview_report.h"
 #include "reports/page_header.h"
+#include "reports/account_bookings_report.h"
+#include "reports/account_sheets_report.h"
+#include "reports/cash_book_report.h"
+#include "reports/collective_sheets_report.h"
+#include "reports/journal_report.h"
+#include "reports/month_evaluation_report.h"
 #include "reports/result_report.h"
+#include "reports/vat_return_report.h"
 #include "reports/text_file_output.h"
 #include "reports/trial_balance_report.h"
 #include "resources/texts_common.h"
@@ -20,6 +27,7 @@
 #include "shell/cut_off_month_dialog.h"
 #include "shell/print_preview_dialog.h"
 #include "shell/result_dialog.h"
+#include "shell/vat_month_dialogs.h"
 #include "shell/text_file_name_dialog.h"
 
 namespace tellmark::shell {
@@ -149,6 +157,132 @@ void ReportCommands::circleOverview() {
     reports::PrintFile printFile(doc_.paths()[config::DocumentPaths::kSlotPrintFile], context_.messages);
     if (reports::PrintCircleOverview(printFile, request, entries) != 1) return;
     chooseAndSend(printFile, PrintRule::Narrow);
+}
+
+reports::JournalReportBooks ReportCommands::journalBooks() {
+    return {doc_.journal(),  doc_.journalIndex(), doc_.reportCursor(), doc_.accountIndex(),
+            doc_.settings(), context_.messages,   context_.progress};
+}
+
+void ReportCommands::journal() {
+    JournalDialog dialog(context_, doc_);
+    if (context_.runner.run(dialog) != QDialog::Accepted) return;
+    const reports::DateWindow& w = dialog.window();
+    reports::JournalOptions options{w.fromDay, w.fromMonth, w.toDay, w.toMonth};
+    reports::ReportRequest request = newRequest();
+    setPrintDate(request, dialog.printDate());
+    reports::FillJournalRequest(request, options, bookingYear());
+    reports::PrintFile printFile(doc_.paths()[config::DocumentPaths::kSlotPrintFile], context_.messages);
+    reports::JournalReportBooks books = journalBooks();
+    if (reports::GenerateJournal(printFile, request, options, books) != 1) return;
+    chooseAndSend(printFile, PrintRule::Wide);
+}
+
+void ReportCommands::accountSheets() {
+    AccountSheetsDialog dialog(context_, doc_, sheetsChoice_);
+    if (context_.runner.run(dialog) != QDialog::Accepted) return;
+    sheetsChoice_ = dialog.choice();
+    const reports::DateWindow& w = dialog.window();
+    reports::AccountSheetsOptions options;
+    options.fromDay = w.fromDay;
+    options.fromMonth = w.fromMonth;
+    options.toDay = w.toDay;
+    options.toMonth = w.toMonth;
+    options.accountFrom = sheetsChoice_.fromAccount;
+    options.accountTo = sheetsChoice_.toAccount;
+    options.skipWithoutBookingsZeroBalance = sheetsChoice_.skipWithoutBookingsZeroBalance;
+    options.skipWithoutBookings = sheetsChoice_.skipWithoutBookings;
+    reports::ReportRequest request = newRequest();
+    setPrintDate(request, dialog.printDate());
+    reports::FillAccountSheetsRequest(request, options, bookingYear());
+    reports::PrintFile printFile(doc_.paths()[config::DocumentPaths::kSlotPrintFile], context_.messages);
+    reports::JournalReportBooks books = journalBooks();
+    if (reports::GenerateAccountSheets(printFile, request, options, books) != 1) return;
+    chooseAndSend(printFile, PrintRule::Wide);
+}
+
+void ReportCommands::cashBook() {
+    CashBookDialog dialog(context_, doc_, cashAccount_);
+    if (context_.runner.run(dialog) != QDialog::Accepted) return;
+    cashAccount_ = dialog.account();
+    const reports::DateWindow& w = dialog.window();
+    reports::CashBookOptions options;
+    options.account = cashAccount_;
+    options.fromDay = w.fromDay;
+    options.fromMonth = w.fromMonth;
+    options.toDay = w.toDay;
+    options.toMonth = w.toMonth;
+    reports::ReportRequest request = newRequest();
+    setPrintDate(request, dialog.printDate());
+    reports::FillCashBookRequest(request, options, bookingYear());
+    reports::PrintFile printFile(doc_.paths()[config::DocumentPaths::kSlotPrintFile], context_.messages);
+    reports::JournalReportBooks books = journalBooks();
+    if (reports::GenerateCashBook(printFile, request, options, books) != 1) return;
+    chooseAndSend(printFile, PrintRule::Wide);
+}
+
+void ReportCommands::collectiveSheets() {
+    CollectiveSheetsDialog dialog(context_, doc_);
+    if (context_.runner.run(dialog) != QDialog::Accepted) return;
+    const reports::DateWindow& w = dialog.window();
+    reports::CollectiveSheetsOptions options;
+    options.group = dialog.group().pattern;
+    options.fromDay = w.fromDay;
+    options.fromMonth = w.fromMonth;
+    options.toDay = w.toDay;
+    options.toMonth = w.toMonth;
+    reports::ReportRequest request = newRequest();
+    setPrintDate(request, dialog.printDate());
+    reports::FillCollectiveSheetsRequest(request, options, bookingYear());
+    reports::PrintFile printFile(doc_.paths()[config::DocumentPaths::kSlotPrintFile], context_.messages);
+    reports::JournalReportBooks books = journalBooks();
+    if (reports::GenerateCollectiveSheets(printFile, request, options, books) != 1) return;
+    chooseAndSend(printFile, PrintRule::Wide);
+}
+
+void ReportCommands::vatReturn() {
+    VatReturnDialog dialog(context_, doc_);
+    if (context_.runner.run(dialog) != QDialog::Accepted) return;
+    reports::VatReturnOptions options;
+    options.fromMonth = dialog.fromMonth();
+    options.toMonth = dialog.toMonth();
+    options.rounded = dialog.rounded();
+    options.dataDirectory = doc_.dataDirectory();
+    options.circleNumber = doc_.number();
+    reports::ReportRequest request = newRequest();
+    setPrintDate(request, dialog.printDate());
+    reports::FillVatReturnRequest(request, options, bookingYear());
+    reports::PrintFile printFile(doc_.paths()[config::DocumentPaths::kSlotPrintFile], context_.messages);
+    reports::JournalReportBooks books = journalBooks();
+    if (reports::GenerateVatReturn(printFile, request, options, books) != 1) return;
+    chooseAndSend(printFile, PrintRule::Narrow);
+}
+
+void ReportCommands::monthEvaluation() {
+    MonthEvaluationDialog dialog(context_, doc_);
+    if (context_.runner.run(dialog) != QDialog::Accepted) return;
+    reports::MonthEvaluationOptions options;
+    options.cutOffMonth = dialog.cutOffMonth();
+    options.includeVat = dialog.includeVat();
+    reports::ReportRequest request = newRequest();
+    setPrintDate(request, dialog.printDate());
+    reports::FillMonthEvaluationRequest(request, options, bookingYear());
+    reports::PrintFile printFile(doc_.paths()[config::DocumentPaths::kSlotPrintFile], context_.messages);
+    reports::JournalReportBooks books = journalBooks();
+    if (reports::GenerateMonthEvaluation(printFile, request, options, books) != 1) return;
+    chooseAndSend(printFile, PrintRule::Wide);
+}
+
+void ReportCommands::accountBookings(const std::string& account) {
+    reports::AccountBookingsOptions options;
+    options.account = std::atoi(account.c_str());
+    if (options.account <= 0) return;
+    reports::ReportRequest request = newRequest();
+    setPrintDateToday(request);
+    reports::PrintFile printFile(doc_.paths()[config::DocumentPaths::kSlotPrintFile], context_.messages);
+    reports::JournalReportBooks books = journalBooks();
+    if (reports::GenerateAccountBookings(printFile, request, options, books) != 1) return;
+    if (!showOnScreen(printFile)) context_.messages.show(text::kOutputNotSent, text::kCaptionError, ui::kIconStop);
 }
 
 bool ReportCommands::chooseOutput(ReportOutput& output) {

@@ -7,8 +7,10 @@
 #include <QPointer>
 
 #include "circles/document.h"
+#include "reports/journal_report_books.h"
 #include "reports/page_header.h"
 #include "reports/print_file.h"
+#include "shell/journal_report_dialogs.h"
 #include "shell/output_dialog.h"
 #include "shell/report_printer.h"
 #include "shell/screen_window.h"
@@ -29,6 +31,14 @@ public:
     void resultStatement();
     void balanceSheet();
     void circleOverview();
+    void journal();
+    void accountSheets();
+    void cashBook();
+    void collectiveSheets();
+    void vatReturn();
+    void monthEvaluation();
+    // Every booking of the account (number text as the balance file holds it) straight into the screen.
+    void accountBookings(const std::string& account);
 
     // The one screen window, null while none is open.
     ScreenWindow* screenWindow() const { return screen_.data(); }
@@ -36,6 +46,7 @@ public:
 private:
     reports::ReportRequest newRequest() const;
     reports::BookingYear bookingYear() const;
+    reports::JournalReportBooks journalBooks();
     // The output dialog; false when it was cancelled.
     bool chooseOutput(ReportOutput& output);
     // Sends the finished report where output says.
@@ -49,6 +60,9 @@ private:
     ShellContext& context_;
     circles::CVt36Doc& doc_;
     QPointer<ScreenWindow> screen_;
+    // Remembered for the open booking circle while it stays open.
+    AccountSheetsChoice sheetsChoice_;
+    int cashAccount_ = 0;
 };
 
 }  // namespace tellmark::shell

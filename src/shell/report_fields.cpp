@@ -61,6 +61,29 @@ bool takePrintDate(QLineEdit* field, const std::string& preset, reports::ReportR
     return true;
 }
 
+QLineEdit* makeDayMonthField(QWidget* parent, const char* objectName, const std::string& preset) {
+    QLineEdit* field = makeField(parent, 5, objectName);
+    field->setText(qt(preset));
+    return field;
+}
+
+bool takeDayMonth(QLineEdit* field, const std::string& preset, bool allowThirteen, int& day, int& month) {
+    std::string previous = preset;
+    std::string result;
+    int d = 0, m = 0;
+    if (config::parseDayMonth(fieldText(field), previous, result) != 0 ||
+        std::sscanf(result.c_str(), "%2d.%2d", &d, &m) != 2 || m < 1 || m > (allowThirteen ? 13 : 12) || d < 1 ||
+        d > (m == 13 ? 31 : config::lastDayOfMonth(m, 2000))) {
+        field->setText(qt(preset));
+        selectField(field);
+        return false;
+    }
+    field->setText(qt(result));
+    day = d;
+    month = m;
+    return true;
+}
+
 int currentCalendarMonth() { return std::stoi(config::today().month); }
 
 }  // namespace tellmark::shell

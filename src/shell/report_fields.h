@@ -20,6 +20,13 @@ bool takeMonth(QLineEdit* field, int highest, int& month);
 // the preset back, selects the field and answers false.
 bool takePrintDate(QLineEdit* field, const std::string& preset, reports::ReportRequest& request);
 
+// A day-and-month field ("DD.MM") preset with the text given.
+QLineEdit* makeDayMonthField(QWidget* parent, const char* objectName, const std::string& preset);
+// The day and month of the field ("DD.MM" or a day alone, which keeps the preset's month); month 13 only
+// with allowThirteen. A text that is no such date puts the preset back, selects the field and answers
+// false.
+bool takeDayMonth(QLineEdit* field, const std::string& preset, bool allowThirteen, int& day, int& month);
+
 // The current calendar month, 1 to 12.
 int currentCalendarMonth();
 

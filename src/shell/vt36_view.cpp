@@ -182,6 +182,9 @@ void CVt36View::handleRequest(const entry::FormRequest& request) {
         context_.runner.run(dialog);
         break;
     }
+    case Request::AccountSheetOfAccount:
+        Q_EMIT accountBookingsRequested(QString::fromLatin1(request.account.c_str()));
+        break;
     default: {
         const int command = commandOfRequest(request.kind);
         if (command != 0) Q_EMIT commandRequested(command);

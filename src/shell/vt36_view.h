@@ -40,6 +40,8 @@ public:
 
 Q_SIGNALS:
     void commandRequested(int id);
+    // F7 in the debit or credit field: the bookings of the account found there (number text, ASCII).
+    void accountBookingsRequested(const QString& account);
     void insertModeChanged(bool insert);
     // 1579 (cash-basis result) or 1580 (profit and loss) for the menu text of the result statement.
     void resultStatementKind(int command);

@@ -29,6 +29,7 @@
 #include "shell/delete_booking_dialog.h"
 #include "shell/discount_dialog.h"
 #include "shell/elster_dialog.h"
+#include "shell/journal_report_dialogs.h"
 #include "shell/later_changes_dialog.h"
 #include "shell/main_frame.h"
 #include "shell/message_dialog.h"
@@ -38,6 +39,7 @@
 #include "shell/output_dialog.h"
 #include "shell/page_settings_dialog.h"
 #include "shell/print_preview_dialog.h"
+#include "shell/vat_month_dialogs.h"
 #include "shell/password_dialog.h"
 #include "shell/print_fonts_dialog.h"
 #include "shell/program_management_dialog.h"
@@ -249,6 +251,12 @@ private:
                                                    std::string(text::kReorgAnswerCancel)}};
             return std::make_unique<DecisionAccountDialog>(c, q);
         });
+        add("journal", [&c, &doc] { return std::make_unique<JournalDialog>(c, doc); });
+        add("account sheets", [&c, &doc] { return std::make_unique<AccountSheetsDialog>(c, doc, AccountSheetsChoice{}); });
+        add("cash book", [&c, &doc] { return std::make_unique<CashBookDialog>(c, doc, 1000); });
+        add("collective sheets", [&c, &doc] { return std::make_unique<CollectiveSheetsDialog>(c, doc); });
+        add("vat return", [&c, &doc] { return std::make_unique<VatReturnDialog>(c, doc); });
+        add("month evaluation", [&c, &doc] { return std::make_unique<MonthEvaluationDialog>(c, doc); });
 #ifdef TELLMARK_PRINTER
         add("print preview", [this, &c, &doc, data] {
             printFile_ = std::make_unique<reports::PrintFile>(doc.paths()[config::DocumentPaths::kSlotPrintFile],
