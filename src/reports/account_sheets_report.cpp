@@ -99,7 +99,8 @@ int GenerateAccountSheets(PrintFile& printFile, ReportRequest& request, const Ac
         if (s.place == DayPlace::Before) {
             if (debit >= 0) beforeWindow[static_cast<std::size_t>(debit)] += s.debit;
             if (credit >= 0) beforeWindow[static_cast<std::size_t>(credit)] -= s.credit;
-            if (vat >= 0) beforeWindow[static_cast<std::size_t>(vat)] += s.vatColumn == SheetColumn::Debit ? s.vat : -s.vat;
+            if (vat >= 0)
+                beforeWindow[static_cast<std::size_t>(vat)] += s.vatColumn == SheetColumn::Debit ? s.vat : -s.vat;
             return true;
         }
         const std::size_t row = rows.size();

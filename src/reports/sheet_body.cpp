@@ -79,7 +79,8 @@ LineTemplate::LineTemplate(std::string_view templ) {
             field.left = true;
             ++i;
         }
-        while (i < templ.size() && templ[i] >= '0' && templ[i] <= '9') field.width = field.width * 10 + (templ[i++] - '0');
+        while (i < templ.size() && templ[i] >= '0' && templ[i] <= '9')
+            field.width = field.width * 10 + (templ[i++] - '0');
         // Only "%s" fields are taken; i stands on the 's'.
         pieces_.push_back(std::move(field));
     }
@@ -264,8 +265,8 @@ bool SheetPages::BalanceLine(std::string_view which, int day, int month, int yea
     config::clampDayMonthWithYear(day, month, true, year);
     const std::string side(which);
     const double amount = static_cast<double>(balance >= 0 ? balance : -balance) / 100.0;
-    return printFile_.WriteLine(format(balance >= 0 ? text::kSheetAccountBalanceDebit : text::kSheetAccountBalanceCredit,
-                                       side.c_str(), day, month, year, amount));
+    const std::string_view templ = balance >= 0 ? text::kSheetAccountBalanceDebit : text::kSheetAccountBalanceCredit;
+    return printFile_.WriteLine(format(templ, side.c_str(), day, month, year, amount));
 }
 
 bool SheetPages::End(std::int64_t before) {

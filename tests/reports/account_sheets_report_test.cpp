@@ -37,14 +37,17 @@ constexpr const char* kLine = "%-5s.%-2s   %6s    %5s  %5s    %-25s             
 constexpr const char* kLineNet = "%-5s.%-2s   %6s    %5s  %5s    %-25s    %5s     %11s            %11s";
 constexpr const char* kSums =
     "SUMMEN:                                                                     %11.2f            %11.2f";
-constexpr const char* kSaldoDebit = "SALDO:                                                                      %11.2f";
+constexpr const char* kSaldoDebit =
+    "SALDO:                                                                      %11.2f";
 constexpr const char* kSaldoCredit =
     "SALDO:                                                                                             %11.2f";
-constexpr const char* kStandDebit = "KONTOSTAND    %-3s  %02i.%02i.%04i                                               %11.2f";
+constexpr const char* kStandDebit =
+    "KONTOSTAND    %-3s  %02i.%02i.%04i                                               %11.2f";
 constexpr const char* kStandCredit =
     "KONTOSTAND    %-3s  %02i.%02i.%04i                                                                      %11.2f";
 const std::string kCarry = std::string(cp<"Übertrag:">()) +
-                           "                                                                   %11.2f            %11.2f";
+                           "                                                                   %11.2f"
+                           "            %11.2f";
 
 template <typename... Args>
 std::string f(const char* templ, Args... args) {
@@ -500,7 +503,8 @@ TEST(AccountSheets, StopAtPage9999) {
             ledger::makeJournalRecord(line("02.01", "", " 1000", " 1800", "Einlage", 1.00, 0));
         journal.append(record.data(), record.size());
     }
-    const ledger::JournalRecord bank = ledger::makeJournalRecord(line("03.01", "", " 1200", " 1800", "Einlage", 1.00, 0));
+    const ledger::JournalRecord bank =
+        ledger::makeJournalRecord(line("03.01", "", " 1200", " 1800", "Einlage", 1.00, 0));
     journal.append(bank.data(), bank.size());
     testing::writeFile(b.jouPath, journal);
     ASSERT_EQ(b.journalIndex.rebuild(), 1);
@@ -562,8 +566,8 @@ TEST_P(AccountSheetsBalances, EverySheetEndsWithTheBalanceOfTheBalanceFile) {
     const RandomYear year = GetParam();
     Books books(year.chart, year.firstMonth);
     OpenBooks& b = books.b;
-    ASSERT_NO_FATAL_FAILURE(testing::PostRandomYear(b, year.chart, year.firstMonth, 2500,
-                                                    20090101u + static_cast<unsigned>(year.chart * 100 + year.firstMonth)));
+    const unsigned seed = 20090101u + static_cast<unsigned>(year.chart * 100 + year.firstMonth);
+    ASSERT_NO_FATAL_FAILURE(testing::PostRandomYear(b, year.chart, year.firstMonth, 2500, seed));
 
     const int lastMonth = year.firstMonth == 1 ? 12 : year.firstMonth - 1;
     const int thirdMonth = (year.firstMonth + 1) % 12 + 1;

@@ -33,14 +33,17 @@ constexpr const char* kColumns =
 constexpr const char* kLine = "%-5s.%-2s  %6s   %5s  %5s    %-25s  %5s         %11s            %11s";
 constexpr const char* kSums =
     "SUMMEN:                                                                     %11.2f            %11.2f";
-constexpr const char* kSaldoDebit = "SALDO:                                                                      %11.2f";
+constexpr const char* kSaldoDebit =
+    "SALDO:                                                                      %11.2f";
 constexpr const char* kSaldoCredit =
     "SALDO:                                                                                             %11.2f";
-constexpr const char* kStandDebit = "KONTOSTAND    %-3s  %02i.%02i.%04i                                               %11.2f";
+constexpr const char* kStandDebit =
+    "KONTOSTAND    %-3s  %02i.%02i.%04i                                               %11.2f";
 constexpr const char* kStandCredit =
     "KONTOSTAND    %-3s  %02i.%02i.%04i                                                                      %11.2f";
 const std::string kCarry = std::string(cp<"Übertrag:">()) +
-                           "                                                                   %11.2f            %11.2f";
+                           "                                                                   %11.2f"
+                           "            %11.2f";
 
 template <typename... Args>
 std::string f(const char* templ, Args... args) {
@@ -136,7 +139,8 @@ struct Books {
         request.printMonth = 1;
         request.printYear = 2010;
         FillCollectiveSheetsRequest(request, options, BookingYearOf(b.settings));
-        JournalReportBooks books{b.journal, b.journalIndex, b.report, b.accountIndex, b.settings, b.messages, b.progress};
+        JournalReportBooks books{b.journal,  b.journalIndex, b.report,  b.accountIndex,
+                                 b.settings, b.messages,     b.progress};
         const int result = GenerateCollectiveSheets(print, request, options, books);
         printed = testing::readFile(print.path());
         return result;
