@@ -2,28 +2,26 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <string>
 #include <vector>
 
-#include "posting/open_books.h"
-#include "posting/posting_engine.h"
 #include "reports/random_books.h"
-#include "reports/sample_ledgers.h"
-#include "resources/cp1252_literal.h"
-#include "ui/recording_progress.h"
+#include "reports/sheet_test_support.h"
 
 namespace tellmark::reports {
 namespace {
 
 using posting::testing::line;
 using posting::testing::OpenBooks;
+using testing::f;
+using testing::lr;
+using testing::pad;
+using testing::SheetDate;
 
-constexpr std::size_t kWidth = 110;
+constexpr std::size_t kWidth = testing::kSheetWidth;
 
-// The templates of the printed sheet.
 constexpr const char* kTitle =
     "K O N T O B L A T T: %5s  %25s                                               %02i.%02i.%04i";
 constexpr const char* kSheet =
@@ -35,36 +33,7 @@ constexpr const char* kColumnsNet =
 constexpr const char* kLine = "%-5s.%-2s   %6s    %5s  %5s    %-25s              %11s            %11s";
 // Net-booked accounts: the rate under "MWST%".
 constexpr const char* kLineNet = "%-5s.%-2s   %6s    %5s  %5s    %-25s    %5s     %11s            %11s";
-constexpr const char* kSums =
-    "SUMMEN:                                                                     %11.2f            %11.2f";
-constexpr const char* kSaldoDebit =
-    "SALDO:                                                                      %11.2f";
-constexpr const char* kSaldoCredit =
-    "SALDO:                                                                                             %11.2f";
-constexpr const char* kStandDebit =
-    "KONTOSTAND    %-3s  %02i.%02i.%04i                                               %11.2f";
-constexpr const char* kStandCredit =
-    "KONTOSTAND    %-3s  %02i.%02i.%04i                                                                      %11.2f";
-const std::string kCarry = std::string(cp<"Übertrag:">()) +
-                           "                                                                   %11.2f"
-                           "            %11.2f";
 
-template <typename... Args>
-std::string f(const char* templ, Args... args) {
-    char out[512];
-    std::snprintf(out, sizeof out, templ, args...);
-    return out;
-}
-std::string pad(std::string_view text, std::size_t width) {
-    std::string out(text);
-    out.resize(width, ' ');
-    return out;
-}
-std::string lr(std::string_view left, std::string_view right) {
-    std::string out = pad(left, kWidth);
-    out.replace(kWidth - right.size(), right.size(), right);
-    return out;
-}
 std::string amount(double value) { return f("%11.2f", value); }
 
 // A booking as the sheet prints it.
@@ -72,71 +41,42 @@ struct Booking {
     std::string date, year, document, debit, credit, text, rate;
 };
 
-// Expected print file, built line by line.
+// Expected print file, built page by page.
 class Sheets {
 public:
     Sheets(std::string yearLine, std::string period, int bodyLines = 47)
         : yearLine_(std::move(yearLine)), period_(std::move(period)), bodyLines_(bodyLines) {}
 
-    void header(const std::string& number, const std::string& name, int sheet, bool net = false) {
-        add(f(kTitle, number.c_str(), pad(name, 25).c_str(), 15, 1, 2010));
-        add(f(kSheet, static_cast<unsigned>(sheet)));
-        add("");
-        add(lr(yearLine_, period_));
-        add("");
-        add(std::string(testing::kSampleCircleName));
-        add("");
-        add(f(net ? kColumnsNet : kColumns, "EUR", "EUR"));
-        add(std::string(kWidth, '\xAD'));
+    void header(const std::string& number, std::string_view name, int sheet, bool net = false) {
+        add({f(kTitle, number.c_str(), pad(name, 25).c_str(), 15, 1, 2010), f(kSheet, static_cast<unsigned>(sheet)),
+             "", lr(yearLine_, period_), "", std::string(testing::kSampleCircleName), "",
+             f(net ? kColumnsNet : kColumns, "EUR", "EUR"), testing::sheetRuler()});
         net_ = net;
         body_ = 0;
     }
     void debit(const Booking& b, double value) { booking(b, amount(value), ""); }
     void credit(const Booking& b, double value) { booking(b, "", amount(value)); }
-    // Carry-over at a full page and the footer of the sheet.
-    void carry(double debit, double credit, int sheet) {
-        add("");
-        add(f(kCarry.c_str(), debit, credit));
-        add("");
-        add("");
-        add(lr("", f("Blatt %02i+", sheet)));
-    }
-    void end(double debit, double credit, int fromDay, int fromMonth, int fromYear, double before, int toDay,
-             int toMonth, int toYear) {
-        add(std::string(kWidth, '\xAD'));
-        add(f(kSums, debit, credit));
-        add(debit > credit ? f(kSaldoDebit, debit - credit) : f(kSaldoCredit, credit - debit));
-        stand("vor", fromDay, fromMonth, fromYear, before);
-        stand("am", toDay, toMonth, toYear, before + debit - credit);
-        add(std::string(kWidth, '\xAD'));
+    void carry(double debit, double credit, int sheet) { add(testing::carryOver(debit, credit, sheet)); }
+    void end(double debit, double credit, SheetDate from, double before, SheetDate to) {
+        add(testing::endBlock(debit, credit, from, before, to));
     }
     // The next account begins on a new page; the page before ends where the page machinery ends a page.
     void nextAccount(int lastSheet) {
-        for (int i = 0; i < bodyLines_ - body_ + 2; ++i) add("");
-        add(lr("", f("Blatt %02i+", lastSheet)));
-    }
-    std::string file() const {
-        std::string out;
-        for (const std::string& l : lines_) out += pad(l, kWidth) + "\r\n";
-        return out;
+        add(std::vector<std::string>(static_cast<std::size_t>(bodyLines_ - body_ + 2), ""));
+        add({lr("", f("Blatt %02i+", lastSheet))});
     }
     const std::vector<std::string>& lines() const { return lines_; }
 
 private:
-    void add(std::string l) { lines_.push_back(std::move(l)); }
+    void add(const std::vector<std::string>& lines) { lines_.insert(lines_.end(), lines.begin(), lines.end()); }
     void booking(const Booking& b, const std::string& debit, const std::string& credit) {
-        if (net_) {
-            add(f(kLineNet, b.date.c_str(), b.year.c_str(), pad(b.document, 6).c_str(), b.debit.c_str(),
-                  b.credit.c_str(), b.text.c_str(), b.rate.c_str(), debit.c_str(), credit.c_str()));
-        } else {
-            add(f(kLine, b.date.c_str(), b.year.c_str(), pad(b.document, 6).c_str(), b.debit.c_str(),
-                  b.credit.c_str(), b.text.c_str(), debit.c_str(), credit.c_str()));
-        }
+        const std::string document = pad(b.document, 6);
+        const std::string text = pad(b.text, 25);
+        add({net_ ? f(kLineNet, b.date.c_str(), b.year.c_str(), document.c_str(), b.debit.c_str(), b.credit.c_str(),
+                      text.c_str(), b.rate.c_str(), debit.c_str(), credit.c_str())
+                  : f(kLine, b.date.c_str(), b.year.c_str(), document.c_str(), b.debit.c_str(), b.credit.c_str(),
+                      text.c_str(), debit.c_str(), credit.c_str())});
         ++body_;
-    }
-    void stand(const char* which, int day, int month, int year, double balance) {
-        add(balance >= 0 ? f(kStandDebit, which, day, month, year, balance)
-                         : f(kStandCredit, which, day, month, year, -balance));
     }
 
     std::string yearLine_;
@@ -147,26 +87,11 @@ private:
     std::vector<std::string> lines_;
 };
 
-// Books posted through the posting engine, with the settings of the sample circle.
-struct Books {
-    explicit Books(int chart = 3, int spanFirstMonth = 0) : b(chart, spanFirstMonth) {
-        b.settings = spanFirstMonth > 1 ? testing::sampleSpanSettings(chart, 2008, spanFirstMonth)
-                                        : testing::sampleSettings(chart, 2009);
-    }
-    void post(const std::string& date, const std::string& document, int debit, int credit, const std::string& text,
-              double value, double rate) {
-        ASSERT_EQ(posting::postNewLine(b.books, line(date, document, posting::testing::numberField(debit),
-                                                     posting::testing::numberField(credit), text, value, rate)),
-                  1);
-    }
-    JournalReportBooks reportBooks() {
-        return {b.journal, b.journalIndex, b.report, b.accountIndex, b.settings, b.messages, progress};
-    }
+struct Books : testing::SheetBooks {
+    using SheetBooks::SheetBooks;
     int run(AccountSheetsOptions& options, ReportRequest& request, std::string& printed) {
         PrintFile print(b.dir.file("~print~.tmp"), b.messages);
-        request.printDay = 15;
-        request.printMonth = 1;
-        request.printYear = 2010;
+        printDate(request);
         FillAccountSheetsRequest(request, options, BookingYearOf(b.settings));
         JournalReportBooks books = reportBooks();
         const int result = GenerateAccountSheets(print, request, options, books);
@@ -178,17 +103,10 @@ struct Books {
         EXPECT_EQ(run(options, request, printed), 1);
         return printed;
     }
-
-    OpenBooks b;
-    ui::RecordingProgress progress;
 };
 
-void ExpectSameLines(const std::string& printed, const std::string& expected) {
-    ASSERT_EQ(printed.size() % (kWidth + 2), 0u);
-    for (std::size_t at = 0; at < std::max(printed.size(), expected.size()); at += kWidth + 2) {
-        ASSERT_EQ(printed.substr(at, kWidth + 2), expected.substr(at, kWidth + 2)) << "line " << at / (kWidth + 2);
-    }
-}
+constexpr SheetDate kJanuary1{1, 1, 2009};
+constexpr SheetDate kDecember31{31, 12, 2009};
 
 // Chart 03, calendar year up to the closing month: a sale and a purchase with VAT, a private withdrawal
 // and the closing entry between the VAT accounts. The expense and the revenue account are net-booked:
@@ -222,30 +140,30 @@ TEST(AccountSheets, WholeSheetsChart03CalendarYear) {
     e.debit(sale, 119.00);
     e.credit(paper, 119.00);
     e.credit(privat, 50.00);
-    e.end(119.00, 169.00, 1, 1, 2009, 1000.00, 31, 13, 2009);
+    e.end(119.00, 169.00, kJanuary1, 1000.00, {31, 13, 2009});
     e.nextAccount(1);
     e.header(" 1570", "VORSTEUER", 1);
     e.debit(paper, 19.00);
     e.credit(closing, 19.00);
-    e.end(19.00, 19.00, 1, 1, 2009, 0.00, 31, 13, 2009);
+    e.end(19.00, 19.00, kJanuary1, 0.00, {31, 13, 2009});
     e.nextAccount(1);
     e.header(" 1770", "MEHRWERTSTEUER", 1);
     e.credit(sale, 19.00);
     e.debit(closing, 19.00);
-    e.end(19.00, 19.00, 1, 1, 2009, 0.00, 31, 13, 2009);
+    e.end(19.00, 19.00, kJanuary1, 0.00, {31, 13, 2009});
     e.nextAccount(1);
     e.header(" 1800", "PRIVATENTNAHMEN", 1);
     e.debit(privat, 50.00);
-    e.end(50.00, 0.00, 1, 1, 2009, 0.00, 31, 13, 2009);
+    e.end(50.00, 0.00, kJanuary1, 0.00, {31, 13, 2009});
     e.nextAccount(1);
-    e.header(" 4930", std::string(cp<"BÜROBEDARF">()), 1, true);
+    e.header(" 4930", cp<"BÜROBEDARF">(), 1, true);
     e.debit(paper, 100.00);
-    e.end(100.00, 0.00, 1, 1, 2009, 0.00, 31, 13, 2009);
+    e.end(100.00, 0.00, kJanuary1, 0.00, {31, 13, 2009});
     e.nextAccount(1);
-    e.header(" 8400", std::string(cp<"ERLÖSE 19%">()), 1, true);
+    e.header(" 8400", cp<"ERLÖSE 19%">(), 1, true);
     e.credit(sale, 100.00);
-    e.end(0.00, 100.00, 1, 1, 2009, 0.00, 31, 13, 2009);
-    ExpectSameLines(printed, e.file());
+    e.end(0.00, 100.00, kJanuary1, 0.00, {31, 13, 2009});
+    testing::expectSameLines(printed, e.lines());
     EXPECT_EQ(request.pageCount, 6);
     EXPECT_TRUE(b.messages.empty());
 
@@ -268,7 +186,7 @@ TEST(AccountSheets, WholeSheetsChart04BusinessYearFromJuly) {
     books.post("03.11", "2", 6815, 1800, "Porto", 107.00, 7);
     books.post("20.12", "3", 1800, 4400, "Verkauf Dezember", 119.00, 19);
     books.post("31.01", "4", 1800, 4400, "Verkauf Januar", 59.50, 19);
-    books.post("10.03", "5", 1800, 4400, std::string(cp<"Verkauf März">()), 1190.00, 19);
+    books.post("10.03", "5", 1800, 4400, cp<"Verkauf März">(), 1190.00, 19);
 
     AccountSheetsOptions options;
     options.fromMonth = 11;
@@ -284,75 +202,28 @@ TEST(AccountSheets, WholeSheetsChart04BusinessYearFromJuly) {
     Sheets e("Buchungsjahr 07.2008-06.2009", "Zeitraum: 01.11.2008-28.02.2009");
     e.header(" 1400", "VORSTEUER", 1);
     e.debit(porto, 7.00);
-    e.end(7.00, 0.00, 1, 11, 2008, 0.00, 28, 2, 2009);
+    e.end(7.00, 0.00, {1, 11, 2008}, 0.00, {28, 2, 2009});
     e.nextAccount(1);
     e.header(" 1800", "BANK", 1);
     e.credit(porto, 107.00);
     e.debit(december, 119.00);
     e.debit(january, 59.50);
-    e.end(178.50, 107.00, 1, 11, 2008, 238.00, 28, 2, 2009);
+    e.end(178.50, 107.00, {1, 11, 2008}, 238.00, {28, 2, 2009});
     e.nextAccount(1);
     e.header(" 3800", "MEHRWERTSTEUER", 1);
     e.credit(december, 19.00);
     e.credit(january, 9.50);
-    e.end(0.00, 28.50, 1, 11, 2008, -38.00, 28, 2, 2009);
+    e.end(0.00, 28.50, {1, 11, 2008}, -38.00, {28, 2, 2009});
     e.nextAccount(1);
-    e.header(" 4400", std::string(cp<"ERLÖSE 19%">()), 1, true);
+    e.header(" 4400", cp<"ERLÖSE 19%">(), 1, true);
     e.credit(december, 100.00);
     e.credit(january, 50.00);
-    e.end(0.00, 150.00, 1, 11, 2008, -200.00, 28, 2, 2009);
+    e.end(0.00, 150.00, {1, 11, 2008}, -200.00, {28, 2, 2009});
     e.nextAccount(1);
-    e.header(" 6815", std::string(cp<"BÜROBEDARF">()), 1, true);
+    e.header(" 6815", cp<"BÜROBEDARF">(), 1, true);
     e.debit(porto, 100.00);
-    e.end(100.00, 0.00, 1, 11, 2008, 0.00, 28, 2, 2009);
-    ExpectSameLines(printed, e.file());
-}
-
-// The amounts are those the posting engine put on the account: 0900 (chart 04) is not net-booked but
-// receives the net amount of a purchase, so it shows 100.00 without a rate; an expense booked against
-// revenue splits no VAT off, so the net-booked accounts show the gross 119.00 beside the rate 19.00.
-TEST(AccountSheets, AmountsAreThoseThePostingEnginePosted) {
-    Books books(4);
-    OpenBooks& b = books.b;
-    b.addAccount(900, "EINRICHTUNG");
-    b.addAccount(1800, "BANK");
-    b.addAccount(4400, std::string(cp<"ERLÖSE 19%">()));
-    b.addAccount(6815, std::string(cp<"BÜROBEDARF">()));
-    books.post("02.05", "1", 900, 1800, "Regal", 119.00, 19);
-    books.post("03.05", "2", 6815, 4400, "Eigenverbrauch", 119.00, 19);
-
-    AccountSheetsOptions options;
-    options.accountFrom = 900;
-    options.accountTo = 6815;
-    ReportRequest request;
-    const std::string printed = books.run(options, request);
-
-    const Booking shelf{"02.05", "09", "1", " 0900", " 1800", pad("Regal", 25), "19.00"};
-    const Booking own{"03.05", "09", "2", " 6815", " 4400", pad("Eigenverbrauch", 25), "19.00"};
-    Sheets e("Buchungsjahr 2009", "Zeitraum: 01.01.2009-31.12.2009");
-    e.header(" 0900", "EINRICHTUNG", 1);
-    e.debit(shelf, 100.00);
-    e.end(100.00, 0.00, 1, 1, 2009, 0.00, 31, 12, 2009);
-    e.nextAccount(1);
-    e.header(" 1400", "VORSTEUER", 1);
-    e.debit(shelf, 19.00);
-    e.end(19.00, 0.00, 1, 1, 2009, 0.00, 31, 12, 2009);
-    e.nextAccount(1);
-    e.header(" 1800", "BANK", 1);
-    e.credit(shelf, 119.00);
-    e.end(0.00, 119.00, 1, 1, 2009, 0.00, 31, 12, 2009);
-    e.nextAccount(1);
-    e.header(" 3800", "MEHRWERTSTEUER", 1);
-    e.end(0.00, 0.00, 1, 1, 2009, 0.00, 31, 12, 2009);
-    e.nextAccount(1);
-    e.header(" 4400", std::string(cp<"ERLÖSE 19%">()), 1, true);
-    e.credit(own, 119.00);
-    e.end(0.00, 119.00, 1, 1, 2009, 0.00, 31, 12, 2009);
-    e.nextAccount(1);
-    e.header(" 6815", std::string(cp<"BÜROBEDARF">()), 1, true);
-    e.debit(own, 119.00);
-    e.end(119.00, 0.00, 1, 1, 2009, 0.00, 31, 12, 2009);
-    ExpectSameLines(printed, e.file());
+    e.end(100.00, 0.00, {1, 11, 2008}, 0.00, {28, 2, 2009});
+    testing::expectSameLines(printed, e.lines());
 }
 
 // 14 body lines a page: the account of 15 bookings carries over after the 14th and goes on with sheet
@@ -389,12 +260,12 @@ TEST(AccountSheets, CarryOverOnlyWhenAnotherLineFollows) {
     e.carry(1050.00, 0.00, 1);
     e.header(" 1000", "KASSE", 2);
     e.debit(cash[14], 150.00);
-    e.end(1200.00, 0.00, 1, 1, 2009, 0.00, 31, 12, 2009);
+    e.end(1200.00, 0.00, kJanuary1, 0.00, kDecember31);
     e.nextAccount(2);
     e.header(" 1200", "BANK", 1);
     for (int i = 0; i < 14; ++i) e.credit(bank[static_cast<std::size_t>(i)], 1.00 * (i + 1));
-    e.end(0.00, 105.00, 1, 1, 2009, 0.00, 31, 12, 2009);
-    ExpectSameLines(printed, e.file());
+    e.end(0.00, 105.00, kJanuary1, 0.00, kDecember31);
+    testing::expectSameLines(printed, e.lines());
     EXPECT_EQ(request.pageCount, 3);
 }
 
@@ -428,8 +299,8 @@ TEST(AccountSheets, BookingsBeforeTheStartDayGoIntoTheFirstBalance) {
     e.header(" 1200", "BANK", 1);
     e.debit({"15.03", "09", "4", " 1200", " 1800", pad("Einlage", 25), " 0.00"}, 100.00);
     e.debit({"31.03", "09", "5", " 1200", " 1800", pad("Einlage", 25), " 0.00"}, 1.00);
-    e.end(101.00, 0.00, 15, 3, 2009, 527.00, 31, 3, 2009);
-    ExpectSameLines(printed, e.file());
+    e.end(101.00, 0.00, {15, 3, 2009}, 527.00, {31, 3, 2009});
+    testing::expectSameLines(printed, e.lines());
 
     options.fromDay = 1;
     options.fromMonth = 1;
@@ -438,8 +309,8 @@ TEST(AccountSheets, BookingsBeforeTheStartDayGoIntoTheFirstBalance) {
     Sheets opening("Buchungsjahr 2009", "Zeitraum: 01.01.2009-31.01.2009");
     opening.header(" 1200", "BANK", 1);
     opening.debit({"01.01", "09", "0", " 1200", " 9000", pad("Saldovortrag", 25), " 0.00"}, 500.00);
-    opening.end(500.00, 0.00, 1, 1, 2009, 0.00, 31, 1, 2009);
-    ExpectSameLines(printed, opening.file());
+    opening.end(500.00, 0.00, kJanuary1, 0.00, {31, 1, 2009});
+    testing::expectSameLines(printed, opening.lines());
 }
 
 // Accounts without bookings: printed with empty sums, left out when their balance is zero, or left out
@@ -477,8 +348,8 @@ TEST(AccountSheets, AccountsWithoutBookings) {
     options.accountTo = 1200;
     Sheets e("Buchungsjahr 2009", "Zeitraum: 01.01.2009-31.12.2009");
     e.header(" 1200", "BANK", 1);
-    e.end(0.00, 0.00, 1, 1, 2009, 300.00, 31, 12, 2009);
-    ExpectSameLines(books.run(options, request), e.file());
+    e.end(0.00, 0.00, kJanuary1, 300.00, kDecember31);
+    testing::expectSameLines(books.run(options, request), e.lines());
 
     options.skipWithoutBookings = true;
     std::string printed;
