@@ -152,7 +152,7 @@ int GenerateAccountSheets(PrintFile& printFile, ReportRequest& request, const Ac
                    printFile.WriteLine(ruler);
         };
         if (!pages.Begin(header)) {
-            ok = pages.LimitReached();
+            ok = false;
             break;
         }
         for (const std::uint32_t entry : entries) {
@@ -175,11 +175,11 @@ int GenerateAccountSheets(PrintFile& printFile, ReportRequest& request, const Ac
                                   : plainLine.Fill({t.date, t.year, t.document, t.debit, t.credit, t.text,
                                                     debitColumn, creditColumn});
             if (!pages.Line(text, column, cents)) {
-                ok = pages.LimitReached();
+                ok = false;
                 break;
             }
         }
-        if (!ok || pages.LimitReached()) break;
+        if (!ok) break;
         if (!pages.End(before)) {
             ok = false;
             break;

@@ -112,12 +112,7 @@ int GenerateCollectiveSheets(PrintFile& printFile, ReportRequest& request, const
         printFile.EndReport(request);
         return 0;
     }
-    // A sheet cut off at the page limit gets no end block: its balance would not be the group's.
-    if (pages.LimitReached()) {
-        ok = true;
-    } else if (ok && pages.AnySheet()) {
-        ok = pages.End(before);
-    }
+    if (ok && pages.AnySheet()) ok = pages.End(before);
 
     const bool ended = printFile.EndReport(request);
     if (!ok || !ended) return 0;

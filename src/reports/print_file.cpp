@@ -108,14 +108,21 @@ bool PrintFile::NeedLines(int n) {
     return header_ ? header_(true) : BeginPageHeader(true);
 }
 
-bool PrintFile::BeginPageHeader(bool continued, int footerSheet) {
+bool PrintFile::BeginPageHeader(bool continued, int footerSheet, int blanksBeforeFooter) {
     if (continued) {
-        if (!EndPage(state_.linesLeft + 2, footerSheet)) return false;
+        if (!EndPage(blanksBeforeFooter >= 0 ? blanksBeforeFooter : state_.linesLeft + 2, footerSheet)) return false;
         ++state_.currentPage;
     }
     state_.headedPage = state_.currentPage;
     state_.linesLeft = state_.bodyLinesPerPage;
     return true;
+}
+
+bool PrintFile::BeginPageWithoutFooter() {
+    if (failed_) return false;
+    recordPageEnd(state_.currentPage);
+    ++state_.currentPage;
+    return BeginPageHeader(false);
 }
 
 void PrintFile::recordPageEnd(int page) {

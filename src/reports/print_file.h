@@ -103,10 +103,13 @@ public:
     bool NeedLines(int n);
 
     // The first step of every header writer: with continued, ends the current page with
-    // EndPage(linesLeft + 2) and moves to the next page; then marks the page headed and refills the
-    // body-line budget. footerSheet is the number the footer shows; -1 shows the page number (account
-    // sheets count their sheets per account).
-    bool BeginPageHeader(bool continued, int footerSheet = -1);
+    // EndPage(linesLeft + 2) (or blanksBeforeFooter blank lines when given) and moves to the next page;
+    // then marks the page headed and refills the body-line budget. footerSheet is the number the footer
+    // shows; -1 shows the page number (account sheets count their sheets per account).
+    bool BeginPageHeader(bool continued, int footerSheet = -1, int blanksBeforeFooter = -1);
+    // Closes the current page as it stands, without blank lines or footer, and heads the next one (the
+    // last sheet of an account before the next account's first).
+    bool BeginPageWithoutFooter();
 
     // Blank lines, then the continuation footer, records where the next page starts and refills the
     // budget. The caller moves to the next page.

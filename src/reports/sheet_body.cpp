@@ -220,35 +220,27 @@ SheetPages::SheetPages(PrintFile& printFile, const ReportRequest& request)
 }
 
 bool SheetPages::BeginPage(bool continued) {
-    // The page before ends with the footer of its own sheet number.
-    if (!printFile_.BeginPageHeader(continued, sheet_)) return false;
+    // The page before ends, below its carry-over, with one blank line and the footer of its own sheet
+    // number.
+    if (!printFile_.BeginPageHeader(continued, sheet_, 1)) return false;
     if (continued) ++sheet_;
     return header_(sheet_);
 }
 
 bool SheetPages::Begin(HeaderLines header) {
     const bool first = sheets_ == 0;
-    if (!first && printFile_.state().currentPage >= kSheetsLastPage) {
-        limitReached_ = true;
-        return false;
-    }
     header_ = std::move(header);
     debit_ = 0;
     credit_ = 0;
-    if (!printFile_.BeginPageHeader(!first, sheet_)) return false;
+    // The last sheet of the account before ends with its end block, without a footer.
+    if (!(first ? printFile_.BeginPageHeader(false, sheet_) : printFile_.BeginPageWithoutFooter())) return false;
     sheet_ = 1;
     ++sheets_;
     return header_(sheet_);
 }
 
 bool SheetPages::CarryOver() {
-    if (printFile_.state().currentPage >= kSheetsLastPage) {
-        limitReached_ = true;
-        return false;
-    }
-    // The page machinery puts two blank lines before every footer, so the carry-over stands one blank
-    // line below the last booking and the footer where every page has it.
-    return printFile_.WriteLine({}) &&
+    return printFile_.WriteLine({}) && printFile_.WriteLine({}) &&
            printFile_.WriteLine(format(text::kSheetCarryOver, static_cast<double>(debit_) / 100.0,
                                        static_cast<double>(credit_) / 100.0)) &&
            BeginPage(true);

@@ -26,9 +26,6 @@ class CSalden;
 
 namespace tellmark::reports {
 
-// The sheets stop here even when accounts are left: the page table ends soon after.
-inline constexpr int kSheetsLastPage = 9999;
-
 std::int64_t ToCents(double value);
 
 // "%11.2f" of an amount in cents, written into buffer (at least 24 bytes).
@@ -134,14 +131,13 @@ public:
 
     SheetPages(PrintFile& printFile, const ReportRequest& request);
 
-    // Starts a sheet on a new page. False when the page limit is reached (LimitReached) or writing failed.
+    // Starts a sheet on a new page. False when writing failed.
     bool Begin(HeaderLines header);
     // A booking line with its amount in one column; a full page is carried over first.
     bool Line(std::string_view text, SheetColumn column, std::int64_t cents);
     // Ruler, sums, balance of the lines, the account balance before and after the window, ruler.
     bool End(std::int64_t before);
 
-    bool LimitReached() const { return limitReached_; }
     // Whether any sheet was begun.
     bool AnySheet() const { return sheets_ > 0; }
 
@@ -158,7 +154,6 @@ private:
     int sheets_ = 0;
     std::int64_t debit_ = 0;
     std::int64_t credit_ = 0;
-    bool limitReached_ = false;
 };
 
 // Ends the progress window on every way out of a report.

@@ -40,12 +40,12 @@ inline std::string lr(std::string_view left, std::string_view right) {
 }
 inline std::string sheetRuler() { return std::string(kSheetWidth, '\xAD'); }
 
-// A full page: a blank line, the carry-over of both sums, two blank lines and the footer.
+// A full page: two blank lines, the carry-over of both sums, a blank line and the footer.
 inline std::vector<std::string> carryOver(double debit, double credit, int sheet) {
     const std::string carry = std::string(cp<"Übertrag:">()) +
                               "                                                                   %11.2f"
                               "            %11.2f";
-    return {"", f(carry.c_str(), debit, credit), "", "", lr("", f("Blatt %02i+", sheet))};
+    return {"", "", f(carry.c_str(), debit, credit), "", lr("", f("Blatt %02i+", sheet))};
 }
 
 struct SheetDate {
