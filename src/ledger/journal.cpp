@@ -234,6 +234,27 @@ bool Journal::removeBookingSet(const std::vector<long>& numbers) {
     return true;
 }
 
+bool Journal::replaceContent(const std::string& freshPath, const std::string& records) {
+    forgetReadAhead();
+    platform::File fresh;
+    bool written = fresh.createLocked(freshPath) && fresh.writeAt(0, records.data(), records.size()) &&
+                   fresh.flush() && fresh.renameTo(path_);
+    if (!written && fresh.path() == path_) {
+        // Renamed, but the directory entry could not be synced: the new journal is in place.
+        file_ = std::move(fresh);
+        if (cache_) cache_->release();
+        return false;
+    }
+    if (!written) {
+        fresh.close();
+        platform::removeFile(freshPath);
+        return false;
+    }
+    file_ = std::move(fresh);
+    if (cache_) cache_->release();
+    return true;
+}
+
 bool Journal::removeBookings(long a, long b) {
     std::int64_t len = length();
     if (len == 0) {

@@ -87,6 +87,10 @@ public:
     // incomplete record at the end is not kept either.
     bool removeBookingSet(const std::vector<long>& numbers);
 
+    // Replaces the whole journal by records (whole 64-byte records): they are written as the file
+    // freshPath, put on the disk and renamed into the journal's place, and the journal reads the new
+    // file. False when that failed: the journal then holds what it held before.
+    bool replaceContent(const std::string& freshPath, const std::string& records);
     // Scans bookings first..last for the first one dated day.month whose debit or credit account is the
     // given account; the booking found becomes the current one. A date that is no "DD.MM" or a short
     // read ends the scan as not found.

@@ -76,4 +76,17 @@ inline constexpr std::string_view kSlotWouldOverflow = cp<
 inline constexpr std::string_view kJournalRecordNotWritten =
     cp<"Der Buchungssatz konnte nicht in die Journaldatei geschrieben werden !">();
 
+// "Journalsortierung".
+inline constexpr std::string_view kSortProgressCaption = cp<"Journaldatei">();
+inline constexpr std::string_view kSortProgressLine = cp<"Die Buchungssätze werden sortiert.">();
+inline constexpr std::string_view kSortProgressLabel = cp<"Sortierung läuft...">();
+inline constexpr std::string_view kSortNewJournalFailed = cp<"Neue Journaldatei konnte nicht angelegt werden !">();
+inline constexpr std::string_view kSortBackupFailed =
+    cp<"Die Sicherungskopie der Journaldatei konnte nicht angelegt werden !\nDas Journal bleibt unverändert.">();
+inline constexpr std::string_view kSortReadFailed = cp<"Fehler beim Lesen der Journaldatei !">();
+inline constexpr std::string_view kSortRefusedCaption = cp<"Bei der Sortierung ist ein Fehler aufgetreten!">();
+inline constexpr std::string_view kSortRefused =
+    cp<"Die Sortierung wurde abgebrochen und die \nursprünglichen Daten wieder hergestellt.\nBitte führen Sie vor "
+       "einer nochmaligen Sortierung eine\nDatensicherung und Neuverbuchung/Reorganisation durch.">();
+
 }  // namespace tellmark::text

@@ -17,6 +17,7 @@ inline constexpr std::string_view kOpReorganisation = cp<"Neuverbuchung / Reorga
 inline constexpr std::string_view kOpReindex = cp<"Neuindizierung">();
 inline constexpr std::string_view kOpRecovery = cp<"Wiederherstellung">();
 inline constexpr std::string_view kOpBatchPosting = cp<"Stapelbuchung">();
+inline constexpr std::string_view kOpJournalSort = cp<"Journalsortierung">();
 
 // Opening a circle whose last operation did not finish.
 inline constexpr std::string_view kUnfinishedRecovered =

@@ -27,6 +27,7 @@
 #include "platform/fault_points.h"
 #include "posting/account_maintenance.h"
 #include "posting/books_operation.h"
+#include "posting/journal_sort.h"
 #include "posting/posting_batch.h"
 #include "posting/posting_engine.h"
 #include "posting/reindex.h"
@@ -245,6 +246,13 @@ std::vector<Operation> operations() {
          [](circles::CVt36Doc& doc, ui::Messages&) {
              Books books = doc.books();
              return reindexBooks(books);
+         },
+         {},
+         {}},
+        {"journal sort",
+         [](circles::CVt36Doc& doc, ui::Messages&) {
+             Books books = doc.books();
+             return sortJournal(books, SortOrder::DaysAndMonths) == SortOutcome::Sorted ? 1 : 0;
          },
          {},
          {}},
