@@ -40,6 +40,14 @@ void readRecords(std::string_view bytes, ImportFile& file) {
 
 bool blankLine(std::string_view line) { return line.find_first_not_of(" \t") == std::string_view::npos; }
 
+// A line that names the columns: no digit in date, accounts or amount. A booking line with a faulty date
+// still has its numbers, and is read as a booking so that its fault is shown, not dropped as a header.
+bool headerLine(const std::vector<std::string>& fields) {
+    for (std::size_t f : {kFieldDate, kFieldDebit, kFieldCredit, kFieldAmount})
+        if (f < fields.size() && fields[f].find_first_of("0123456789") != std::string::npos) return false;
+    return true;
+}
+
 // Spreadsheets end every line with as many separators as their widest row has columns.
 void dropBlankColumnsAtTheEnd(std::vector<std::string>& fields) {
     while (fields.size() > kImportFieldCount && blankLine(fields.back())) fields.pop_back();
@@ -66,7 +74,7 @@ void readColumns(std::string_view bytes, bool marked, ImportFile& file) {
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         if (blankLine(line)) continue;
         if (!entry::splitColumns(line, fields)) return damaged(file, number, std::string(text::kImportUnclosedQuote));
-        const bool header = first && entry::isHeaderLine(fields);
+        const bool header = first && headerLine(fields);
         first = false;
         if (header) continue;
         dropBlankColumnsAtTheEnd(fields);

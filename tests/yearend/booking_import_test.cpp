@@ -96,6 +96,10 @@ TEST(ImportFileRead, SemicolonLinesInEitherEncodingGiveTheSameFields) {
         EXPECT_EQ(file.lines[1].fields, (ImportFields{"06.03", "", "1200", "8400", "ohne Satz", "10", ""}));
         EXPECT_EQ(file.lines[2].fields, (ImportFields{"07.03", "", "1200", "8400", "ohne Satzspalte", "10", ""}));
     }
+    // A first line with a faulty date is a booking to correct, not a header.
+    const ImportFile faultyFirst = parseImportFile("xx.03;;1200;8400;Datum fehlt;10;19\n");
+    ASSERT_EQ(faultyFirst.lines.size(), 1u);
+    EXPECT_EQ(faultyFirst.lines[0].number, 1);
     EXPECT_FALSE(looksLikeUtf8("nur ASCII"));
     EXPECT_FALSE(looksLikeUtf8("\xC3"));  // cut in the middle of a character
     EXPECT_FALSE(looksLikeUtf8("\xC0\x80"));  // overlong
