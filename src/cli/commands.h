@@ -26,5 +26,7 @@ int runJournal(Context& ctx, const Words& words);
 int runReport(Context& ctx, const Words& words);
 int runReindex(Context& ctx, const Words& words);
 int runReorg(Context& ctx, const Words& words);
+int runSort(Context& ctx, const Words& words);
+int runSearch(Context& ctx, const Words& words);
 
 }  // namespace tellmark::cli

@@ -42,7 +42,10 @@ const char* const kUsage =
     "                       [--skip-empty] [--skip-unbooked]\n"
     "        collective --group PATTERN [--from DD.MM] [--to DD.MM]    account-bookings --account A\n"
     "  reindex -k N                           build both index files anew\n"
-    "  reorg -k N --yes [--drop-bad]          rebuild the balances from the journal (reposting)\n";
+    "  reorg -k N --yes [--drop-bad]          rebuild the balances from the journal (reposting)\n"
+    "  sort -k N [--by-day]                   the journal in date order (by month, or by day and month)\n"
+    "  search -k N TEXT [--backward] [--from B] [--case]\n"
+    "                                         the numbers of the bookings whose line holds TEXT\n";
 
 }  // namespace
 
@@ -78,6 +81,8 @@ int main(int argc, char** argv) {
         if (command == "change") return runChange(ctx, rest);
         if (command == "delete") return runDelete(ctx, rest);
         if (command == "journal") return runJournal(ctx, rest);
+        if (command == "sort") return runSort(ctx, rest);
+        if (command == "search") return runSearch(ctx, rest);
         if (command == "report") return runReport(ctx, rest);
         if (command == "reindex") return runReindex(ctx, rest);
         if (command == "reorg") return runReorg(ctx, rest);

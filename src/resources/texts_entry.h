@@ -28,4 +28,7 @@ inline constexpr std::string_view kDiscountAmountLabel = cp<"&Skonto-Betrag :">(
 inline constexpr std::string_view kDiscountPercentLabel = cp<"Entspricht ca. (%):">();
 inline constexpr std::string_view kDiscountRateLabel = cp<"&MwSt-Satz :">();
 
+// The journal search.
+inline constexpr std::string_view kSearchNoMoreHits = cp<"Kein weiterer Suchbegriff mehr gefunden !">();
+
 }  // namespace tellmark::text
