@@ -69,18 +69,22 @@ public:
 
     void run(std::vector<ImportLine>& lines) {
         // Checked all before the first booking: what needs a decision is known before anything changes.
-        std::vector<LineCheck> checks;
-        checks.reserve(lines.size());
+        // Only the verdict is kept; a line is checked again where it is posted.
+        std::vector<char> faulty(lines.size(), 0);
         long firstFault = -1;
+        LineCheck firstCheck;
         for (std::size_t i = 0; i < lines.size(); ++i) {
-            checks.push_back(checkImportLine(doc_, books_, lines[i].fields));
-            if (checks.back().ok()) continue;
-            result_.faults.push_back(faultOf(lines[i].number, checks.back().fault));
-            if (firstFault < 0) firstFault = static_cast<long>(i);
+            LineCheck check = checkImportLine(doc_, books_, lines[i].fields);
+            if (check.ok()) continue;
+            faulty[i] = 1;
+            result_.faults.push_back(faultOf(lines[i].number, check.fault));
+            if (firstFault >= 0) continue;
+            firstFault = static_cast<long>(i);
+            firstCheck = std::move(check);
         }
         int firstAnswer = kCorrectionSkip;
         if (firstFault >= 0 && handling_ == FaultHandling::Ask) {
-            firstAnswer = ask(lines[firstFault].fields, checks[firstFault]);
+            firstAnswer = ask(lines[firstFault].fields, firstCheck);
             if (firstAnswer == ui::kNoOneToAsk) {
                 result_.end = ImportEnd::Stopped;
                 return;
@@ -93,9 +97,13 @@ public:
         result_.end = ImportEnd::Done;
         for (std::size_t i = 0; i < lines.size() && result_.end == ImportEnd::Done; ++i) {
             ImportLine& line = lines[i];
-            LineCheck& check = checks[i];
-            // A question may have let the person set up accounts: what was checked before is checked again.
-            if (asked_ && static_cast<long>(i) != firstFault) check = checkImportLine(doc_, books_, line.fields);
+            LineCheck check;
+            if (static_cast<long>(i) == firstFault)
+                check = std::move(firstCheck);
+            else if (asked_ || faulty[i])  // a question may have let the person set up accounts
+                check = checkImportLine(doc_, books_, line.fields);
+            else
+                check.typed = typedOfFields(line.fields);  // passed, and nothing has changed since
             int answer = static_cast<long>(i) == firstFault ? firstAnswer : kCorrectionPost;
             for (;;) {
                 if (!check.ok() && static_cast<long>(i) != firstFault) {
@@ -185,6 +193,19 @@ private:
 
 }  // namespace
 
+entry::TypedBooking typedOfFields(const ImportFields& fields) {
+    entry::TypedBooking typed;
+    typed.date = importDate(fields[kFieldDate]).value_or(config::trim(fields[kFieldDate]));
+    typed.document = config::trimRight(fields[kFieldDocument]);
+    typed.debit = exactAccount(fields[kFieldDebit]).value_or(fields[kFieldDebit]);
+    typed.credit = exactAccount(fields[kFieldCredit]).value_or(fields[kFieldCredit]);
+    typed.text = config::trimRight(fields[kFieldText]);
+    typed.amount = config::trim(fields[kFieldAmount]);
+    typed.rate = config::trim(fields[kFieldRate]);
+    if (typed.rate.empty()) typed.rate.assign(1, '0');  // no rate in the file is no VAT, not the accounts' preset
+    return typed;
+}
+
 LineCheck checkImportLine(circles::CVt36Doc& doc, posting::Books& books, const ImportFields& fields) {
     LineCheck out;
     // The checks speak to the correction question's information line, not in messages of their own.
@@ -200,21 +221,18 @@ LineCheck checkImportLine(circles::CVt36Doc& doc, posting::Books& books, const I
         fault(heard.empty() ? fallback : std::string_view(heard.last().text));
         heard.entries.clear();
     };
-    entry::TypedBooking& typed = out.typed;
+    out.typed = typedOfFields(fields);
+    const entry::TypedBooking& typed = out.typed;
 
     const std::optional<std::string> date = importDate(fields[kFieldDate]);
-    typed.date = date.value_or(config::trim(fields[kFieldDate]));
     if (!date || !posting::checkDate(*date, {}, doc.settings(), doc.programConfig().thirteenthMonth, heard).ok)
         fault(text::kImportFaultDate);
     heard.entries.clear();
 
-    typed.document = config::trimRight(fields[kFieldDocument]);
     if (!posting::checkDocumentNumber(typed.document, heard)) faultHeard({});
 
     const std::optional<std::string> debit = exactAccount(fields[kFieldDebit]);
     const std::optional<std::string> credit = exactAccount(fields[kFieldCredit]);
-    typed.debit = debit.value_or(fields[kFieldDebit]);
-    typed.credit = credit.value_or(fields[kFieldCredit]);
     posting::AccountsCheck accounts;
     if (debit && credit) {
         accounts = posting::checkAccounts(quiet, *debit, *credit);
@@ -229,16 +247,12 @@ LineCheck checkImportLine(circles::CVt36Doc& doc, posting::Books& books, const I
     }
     heard.entries.clear();
 
-    typed.text = config::trimRight(fields[kFieldText]);
     if (typed.text.find(".#") != std::string::npos) fault(text::kImportFaultMarker);
     if (!posting::checkBookingText(typed.text, heard)) faultHeard(text::kImportFaultMarker);
 
-    typed.amount = config::trim(fields[kFieldAmount]);
     if (!posting::checkAmount(typed.amount, heard).ok) fault(text::kImportFaultAmount);
     heard.entries.clear();
 
-    typed.rate = config::trim(fields[kFieldRate]);
-    if (typed.rate.empty()) typed.rate.assign(1, '0');  // no rate in the file is no VAT, not the accounts' preset
     if (accounts.ok) {
         const bool allowed =
             posting::vatRateAllowed(accounts.postingType, doc.settings().vatOn != 0, std::stoi(accounts.debitNumber),

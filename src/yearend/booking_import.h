@@ -38,6 +38,8 @@ struct LineCheck {
     bool ok() const { return fault.empty(); }
 };
 LineCheck checkImportLine(circles::CVt36Doc& doc, posting::Books& books, const ImportFields& fields);
+// The typed form of the fields alone, without the checks.
+entry::TypedBooking typedOfFields(const ImportFields& fields);
 
 enum class FaultHandling {
     Ask,   // every faulty line goes to the correction question
