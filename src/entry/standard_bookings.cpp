@@ -6,6 +6,7 @@
 #include "config/typed_numbers.h"
 #include "entry/typed_booking.h"
 #include "posting/date_check.h"
+#include "posting/books_operation.h"
 #include "posting/line_checks.h"
 #include "posting/posting_batch.h"
 #include "posting/text_checks.h"
@@ -219,6 +220,12 @@ void takeFields(const ui::Question& q, ledger::BookingTexts& line) {
 StandardPostingResult postStandardLines(circles::CVt36Doc& doc, std::vector<StandardLine> lines,
                                         ui::Decisions& decisions, FaultyLines faulty) {
     StandardPostingResult result;
+    // Books that may not be written are told before anyone is asked about a line.
+    posting::Books books = doc.books();
+    if (!lines.empty() && !posting::booksMayChange(books)) {
+        result.outcome = StandardPostingResult::Outcome::Failed;
+        return result;
+    }
     // Every question first: what is posted is known before the first line is written.
     std::vector<StandardLine> accepted;
     bool unanswered = false;
