@@ -97,7 +97,13 @@ bool StandardBookings::load() {
 }
 
 StandardBookings::Edit StandardBookings::write(std::vector<ledger::StandardBookingRecord> next) {
-    if (!ledger::writeStandardBookings(doc_.standardBookingsFile(), next, doc_.messages())) return Edit::NotWritten;
+    if (!ledger::writeStandardBookings(doc_.standardBookingsFile(), next, doc_.messages())) {
+        // Usually the old file is still in place; when only the directory could not be synced the new one
+        // is. The records are what the file holds.
+        ui::SilentMessages silent;
+        if (!ledger::readStandardBookings(doc_.standardBookingsFile(), records_, silent)) records_.clear();
+        return Edit::NotWritten;
+    }
     records_ = std::move(next);
     return Edit::Done;
 }

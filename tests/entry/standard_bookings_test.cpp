@@ -7,6 +7,7 @@
 
 #include "entry/entry_circle.h"
 #include "entry/typed_booking.h"
+#include "platform/fault_points.h"
 #include "resources/cp1252_literal.h"
 #include "resources/format.h"
 
@@ -131,6 +132,45 @@ TEST_F(StandardBookingsTest, TheEndOfEditingNamesTheFirstRecordWithAnAccountFaul
     EXPECT_EQ(file.firstAccountFault(), 2);
     ASSERT_EQ(file.remove(2), StandardBookings::Edit::Done);
     EXPECT_EQ(file.firstAccountFault(), 0);
+}
+
+// Each change of the file that fails leaves the standard bookings as the file holds them: the old ones,
+// or (when only the directory could not be synced after the rename) the new ones.
+platform::Change failing;
+int failAtStandardBookings(platform::Change change, const std::string& path) {
+    return change == failing && path.find("B001.stn") != std::string::npos ? EIO : platform::kProceed;
+}
+
+TEST_F(StandardBookingsTest, AFailedWriteLeavesTheFileWhole) {
+    OpenCircle circle = open(1);
+    add(circle, {true, "", "1200", "8400", "Miete", "100", "0"});
+    const std::string before = stnFile(1);
+    for (platform::Change change : {platform::Change::Create, platform::Change::Write, platform::Change::Sync,
+                                    platform::Change::Rename}) {
+        StandardBookings file(*circle.doc);
+        ASSERT_TRUE(file.load());
+        messages.entries.clear();
+        failing = change;
+        platform::setFaultHook(failAtStandardBookings);
+        const StandardBookings::Edit edit = file.setMarked(1, false);
+        platform::setFaultHook(nullptr);
+        EXPECT_EQ(edit, StandardBookings::Edit::NotWritten);
+        ASSERT_EQ(messages.entries.size(), 1u);
+        EXPECT_EQ(messages.last().text,
+                  cp<"Fehler beim Speichern der Standardbuchungen in den Cache.\nNormale Verarbeitung gestartet !">());
+        EXPECT_FALSE(tellmark::testing::fileExists("BK000001/B001.stn.tmp"));
+        if (change == platform::Change::Sync && stnFile(1) != before) {
+            EXPECT_FALSE(file.records()[0].marked);  // the directory sync: the new file stands
+        } else {
+            EXPECT_EQ(stnFile(1), before);
+            EXPECT_TRUE(file.records()[0].marked);
+        }
+    }
+    // And the file is still the one the circle holds: the next change is written.
+    StandardBookings file(*circle.doc);
+    ASSERT_TRUE(file.load());
+    EXPECT_EQ(file.setMarked(1, false), StandardBookings::Edit::Done);
+    EXPECT_EQ(stnFile(1)[0], ' ');
 }
 
 // The same lines, once posted as marked standard bookings in circle 1 and once typed one by one in
