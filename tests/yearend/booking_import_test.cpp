@@ -3,10 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include "config/text_helpers.h"
 #include "entry/entry_circle.h"
 #include "entry/typed_booking.h"
 #include "ledger/journal_record.h"
+#include "platform/fault_points.h"
 #include "resources/format.h"
 #include "resources/texts_common.h"
 #include "resources/texts_import.h"
@@ -216,6 +219,37 @@ TEST_F(BookingImport, LinesBeyondOneBlockAreAllPosted) {
     EXPECT_EQ(circle.file("jou"), bytes);
     EXPECT_EQ(circle.doc->documentNumbering().next(), 1);
     EXPECT_FALSE(circle.doc->books().marker.present());  // no operation left open
+}
+
+int journalWrites = 0;
+int failingJournalWrite = 0;
+int failOneJournalWrite(platform::Change change, const std::string& path) {
+    if (change != platform::Change::Write || !path.ends_with(".jou")) return platform::kProceed;
+    return ++journalWrites == failingJournalWrite ? EIO : platform::kProceed;
+}
+
+TEST_F(BookingImport, AFailedWriteKeepsTheConfirmedBlocksAndNothingOfTheBlockItBroke) {
+    entry::testing::OpenCircle broken = open(1);
+    entry::testing::OpenCircle whole = open(2);
+    std::string bytes;
+    for (int i = 0; i < 1500; ++i)
+        bytes += record(format("%02i.03", 1 + i % 28), format("B%i", i), " 1200", " 8400", format("Zeile %i", i),
+                        format("%.2f", 1.0 + i), "19.00");
+    ui::NoDecisions nobody;
+    journalWrites = 0;
+    failingJournalWrite = 1200;
+    platform::setFaultHook(failOneJournalWrite);
+    const ImportResult result = importBookings(*broken.doc, importFile(bytes), nobody, FaultHandling::Ask);
+    platform::setFaultHook(nullptr);
+    EXPECT_EQ(result.end, ImportEnd::Failed);
+    EXPECT_EQ(result.posted, 1000);
+    EXPECT_FALSE(messages.empty());
+    EXPECT_EQ(broken.file("jou"), bytes.substr(0, 1000 * kImportRecordSize));
+
+    messages.entries.clear();
+    ASSERT_EQ(importBookings(*whole.doc, importFile(bytes.substr(0, 1000 * kImportRecordSize)), nobody,
+                             FaultHandling::Ask).posted, 1000);
+    for (const char* file : {"sal", "jdx", "sdx"}) EXPECT_EQ(broken.file(file), whole.file(file)) << file;
 }
 
 TEST_F(BookingImport, SemicolonFilesInUtf8AndWindows1252PostTheSameBookings) {
