@@ -132,6 +132,10 @@ TEST_F(StandardBookingsTest, TheEndOfEditingNamesTheFirstRecordWithAnAccountFaul
     EXPECT_EQ(file.firstAccountFault(), 2);
     ASSERT_EQ(file.remove(2), StandardBookings::Edit::Done);
     EXPECT_EQ(file.firstAccountFault(), 0);
+    // Ctrl+N: an empty record, marked as the empty slots are, which the end of editing does not let pass.
+    ASSERT_EQ(file.insertBlank(1), StandardBookings::Edit::Done);
+    EXPECT_EQ(stnFile(1), "X" + std::string(61, ' ') + "\r\n" + stn('X', "", "1200", "8400", "A", "1.00", "0.00"));
+    EXPECT_EQ(file.firstAccountFault(), 1);
 }
 
 // Each change of the file that fails leaves the standard bookings as the file holds them: the old ones,
