@@ -73,6 +73,8 @@ public:
         std::vector<char> faulty(lines.size(), 0);
         long firstFault = -1;
         LineCheck firstCheck;
+        // Nothing writes the balance file while the lines are checked: its accounts are read from memory.
+        const bool kept = books_.balanceFile.keep(platform::File::Kept::Content);
         for (std::size_t i = 0; i < lines.size(); ++i) {
             LineCheck check = checkImportLine(doc_, books_, lines[i].fields);
             if (check.ok()) continue;
@@ -82,6 +84,7 @@ public:
             firstFault = static_cast<long>(i);
             firstCheck = std::move(check);
         }
+        if (kept) books_.balanceFile.keep(platform::File::Kept::Nothing);
         int firstAnswer = kCorrectionSkip;
         if (firstFault >= 0 && handling_ == FaultHandling::Ask) {
             firstAnswer = ask(lines[firstFault].fields, firstCheck);
