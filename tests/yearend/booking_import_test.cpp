@@ -14,6 +14,7 @@
 #include "resources/texts_common.h"
 #include "resources/texts_import.h"
 #include "ui/decisions.h"
+#include "ui/recording_progress.h"
 #include "yearend/booking_import.h"
 #include "yearend/import_file.h"
 
@@ -250,6 +251,30 @@ TEST_F(BookingImport, AFailedWriteKeepsTheConfirmedBlocksAndNothingOfTheBlockItB
     ASSERT_EQ(importBookings(*whole.doc, importFile(bytes.substr(0, 1000 * kImportRecordSize)), nobody,
                              FaultHandling::Ask).posted, 1000);
     for (const char* file : {"sal", "jdx", "sdx"}) EXPECT_EQ(broken.file(file), whole.file(file)) << file;
+}
+
+TEST_F(BookingImport, TheProgressWindowStepsOncePerLine) {
+    open(1);  // made with its accounts, and closed again
+    ui::RecordingProgress shown;
+    circles::CVt36Doc doc(messages, shown);
+    ASSERT_EQ(doc.readProgramConfig(), 1);
+    ASSERT_EQ(doc.openCircle(1), 1);
+    shown.phases.clear();
+    std::string bytes;
+    for (int i = 0; i < 250; ++i) bytes += record("05.03", "", "1200", i == 7 ? "9999" : "8400", "x", "1.00", "19.00");
+    ui::NoDecisions nobody;
+    EXPECT_EQ(importBookings(doc, importFile(bytes), nobody, FaultHandling::Skip).posted, 249);
+    ASSERT_EQ(shown.phases.size(), 1u);
+    const ui::RecordingProgress::Phase& phase = shown.phases[0];
+    EXPECT_EQ(phase.caption, text::kImportProgressCaption);
+    EXPECT_EQ(phase.firstLine, "");
+    EXPECT_EQ(phase.secondLine, text::kImportProgressText);
+    EXPECT_EQ(phase.barLabel, text::kImportProgressLabel);
+    EXPECT_EQ(phase.total, 250);
+    EXPECT_EQ(phase.mode, ui::kBarStayFull);
+    EXPECT_EQ(phase.stepped, 250);
+    EXPECT_EQ(shown.polls, 2);
+    EXPECT_EQ(shown.ends, 1);
 }
 
 TEST_F(BookingImport, SemicolonFilesInUtf8AndWindows1252PostTheSameBookings) {
