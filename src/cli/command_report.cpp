@@ -6,6 +6,7 @@
 #include "circles/circle_list.h"
 #include "circles/circle_settings_file.h"
 #include "cli/arguments.h"
+#include "cli/command_standard.h"
 #include "cli/commands.h"
 #include "cli/open_circle.h"
 #include "cli/report_run.h"
@@ -128,6 +129,7 @@ int generate(ReportRun& run, const std::string& kind, reports::PrintFile& printF
         }
         return reports::PrintCircleOverview(printFile, run.request, entries);
     }
+    if (kind == "standard-bookings") return generateStandardBookingsList(doc, printFile, run.request);
     bool known = false;
     const int result = generateFromJournal(run, kind, printFile, known);
     if (!known) throw UsageError("unknown report " + kind);

@@ -8,6 +8,8 @@
 #include <unistd.h>
 
 #include "cli/arguments.h"
+#include "cli/command_import.h"
+#include "cli/command_standard.h"
 #include "cli/commands.h"
 
 namespace {
@@ -35,7 +37,7 @@ const char* const kUsage =
     "        balance-list [--from-month M] [--to-month M] [--group PATTERN | --from-account A --to-account B]\n"
     "                     [--narrow] [--alphabetical] [--nonzero-only]\n"
     "        trial-balance --month M    balance-sheet --month M    result --from-month M --to-month M\n"
-    "        chart    circles    month-eval --month M [--vat]\n"
+    "        chart    circles    standard-bookings    month-eval --month M [--vat]\n"
     "        vat-return --from-month M --to-month M [--rounded] [--transfer-dir DIR]\n"
     "        journal [--from DD.MM] [--to DD.MM]    cash-book --account A [--from DD.MM] [--to DD.MM]\n"
     "        account-sheets [--from DD.MM] [--to DD.MM] [--from-account A] [--to-account B]\n"
@@ -43,6 +45,18 @@ const char* const kUsage =
     "        collective --group PATTERN [--from DD.MM] [--to DD.MM]    account-bookings --account A\n"
     "  reindex -k N                           build both index files anew\n"
     "  reorg -k N --yes [--drop-bad]          rebuild the balances from the journal (reposting)\n"
+    "  standard list -k N                     the standard bookings with number and mark\n"
+    "  standard add -k N --debit ACC --credit ACC [--doc T] [--text T] [--amount A] [--rate R]\n"
+    "               [--at NUMBER] [--unmarked]\n"
+    "  standard change -k N NUMBER [--doc T] [--debit ACC] [--credit ACC] [--text T] [--amount A] [--rate R]\n"
+    "  standard delete|mark|unmark -k N NUMBER\n"
+    "  standard post -k N --date DD.MM --marked [--skip-faulty]\n"
+    "  standard post -k N --date DD.MM NUMBER [--doc T] [--text T] [--amount A] [--rate R]\n"
+    "  standard print -k N [--print-date DD.MM.YYYY] [--out FILE]\n"
+    "  import -k N FILE [--delete-file] [--skip-faulty]\n"
+    "                                         bookings from a file of 64-byte records or of semicolon lines\n"
+    "                                         (date;document;debit;credit;text;amount;rate); a faulty line\n"
+    "                                         stops the run before anything is posted, unless --skip-faulty\n"
     "  sort -k N [--by-day]                   the journal in date order (by month, or by day and month)\n"
     "  search -k N TEXT [--backward] [--from B] [--case]\n"
     "                                         the numbers of the bookings whose line holds TEXT\n";
@@ -82,6 +96,8 @@ int main(int argc, char** argv) {
         if (command == "delete") return runDelete(ctx, rest);
         if (command == "journal") return runJournal(ctx, rest);
         if (command == "sort") return runSort(ctx, rest);
+        if (command == "standard") return runStandard(ctx, rest);
+        if (command == "import") return runImport(ctx, rest);
         if (command == "search") return runSearch(ctx, rest);
         if (command == "report") return runReport(ctx, rest);
         if (command == "reindex") return runReindex(ctx, rest);

@@ -1,5 +1,10 @@
 #include "shell/main_frame.h"
 
+#include "entry/journal_search.h"
+#include "posting/journal_sort.h"
+#include "resources/texts_entry.h"
+#include "shell/journal_tools_dialogs.h"
+
 #include "posting/reindex.h"
 
 #include "shell/question_dialog.h"
@@ -186,6 +191,9 @@ void CMainFrame::registerHandlers() {
     setCommandHandler(cmd::kCircleAdministration, [this] { administration(); });
     setCommandHandler(cmd::kReindex, [this] { reindex(); });
     setCommandHandler(cmd::kReorganisation, [this] { reorganise(); });
+    setCommandHandler(cmd::kJournalSort, [this] { sortJournal(); });
+    setCommandHandler(cmd::kSearchForward, [this] { searchJournal(false); });
+    setCommandHandler(cmd::kSearchBackward, [this] { searchJournal(true); });
     setCommandHandler(cmd::kProgramManagement, [this] { runConfigDialog<ProgramManagementDialog>(); });
     setCommandHandler(cmd::kPageSettings, [this] { runConfigDialog<PageSettingsDialog>(); });
     setCommandHandler(cmd::kScreenFonts, [this] { runConfigDialog<ScreenFontsDialog>(); });
@@ -434,6 +442,57 @@ void CMainFrame::reorganise() {
         view()->reload();
         view()->setFocus();
     }
+}
+
+void CMainFrame::sortJournal() {
+    JournalSortDialog dialog(context_);
+    if (runner_.run(dialog) != QDialog::Accepted) return;
+    statusBar()->clearMessage();
+    posting::Books books = doc_.books();
+    posting::sortJournal(books, dialog.order());
+    // The entry form counts the bookings again, whatever the sort did.
+    if (view()) {
+        view()->reload();
+        view()->setFocus();
+    }
+}
+
+void CMainFrame::searchJournal(bool backward) {
+    CVt36View* v = view();
+    if (!v || !v->model()) return;
+    entry::EntryFormModel& model = *v->model();
+    ledger::Journal& journal = doc_.journal();
+    entry::SearchQuery query;
+    bool firstTime = true;
+    QPoint place;
+    for (;;) {
+        SearchDialog dialog(context_, backward, query, firstTime);
+        if (!firstTime) dialog.placeAt(place);
+        const int result = runner_.run(dialog);
+        if (result != SearchDialog::Start && result != SearchDialog::Next) break;
+        query = dialog.query();
+        place = dialog.pos();
+        firstTime = false;
+        if (query.text.empty()) continue;
+        const long from = result == SearchDialog::Start ? (backward ? journal.count() + 1 : 0)
+                                                          : model.currentNumber();
+        const long hit = backward ? entry::searchBackward(journal, query, from)
+                                  : entry::searchForward(journal, query, from);
+        if (hit > 0) {
+            model.goToBooking(hit);
+            v->update();
+            continue;
+        }
+        context_.messages.show(text::kSearchNoMoreHits, text::kCaptionInformation, ui::kIconInformation);
+        if (backward) {
+            if (journal.count() > 0) model.goToBooking(1);
+        } else {
+            model.goToEnd();
+        }
+        break;
+    }
+    v->update();
+    v->setFocus();
 }
 
 void CMainFrame::runAccounts() {

@@ -84,6 +84,9 @@ private:
     void runAccounts();
     void reindex();
     void reorganise();
+    void sortJournal();
+    // "Suchen vorwärts" / "Suchen rückwärts": the dialog again after every hit, until none is left.
+    void searchJournal(bool backward);
     template <class Dialog>
     void runConfigDialog();
 

@@ -21,8 +21,6 @@ std::string record(const char* date, const char* document, const char* debit, co
 class CliImport : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (cli({"import"}).err.find("unknown command import") != std::string::npos)
-            GTEST_SKIP() << "this tellmark-cli does not dispatch import";
         for (const char* circle : {"1", "2"}) {
             ok({"circle", "create", circle, "--name", "Test", "--year", "2009", "--chart", "03", "--auto-doc", "7"});
             for (auto [number, name] : std::vector<std::pair<std::string, std::string>>{

@@ -30,6 +30,7 @@
 #include "shell/discount_dialog.h"
 #include "shell/elster_dialog.h"
 #include "shell/journal_report_dialogs.h"
+#include "shell/journal_tools_dialogs.h"
 #include "shell/later_changes_dialog.h"
 #include "shell/main_frame.h"
 #include "shell/message_dialog.h"
@@ -251,6 +252,8 @@ private:
                                                    std::string(text::kReorgAnswerCancel)}};
             return std::make_unique<DecisionAccountDialog>(c, q);
         });
+        add("journal sort", [&c] { return std::make_unique<JournalSortDialog>(c); });
+        add("search", [&c] { return std::make_unique<SearchDialog>(c, true, entry::SearchQuery{"RECHNUNG", false}, false); });
         add("journal", [&c, &doc] { return std::make_unique<JournalDialog>(c, doc); });
         add("account sheets", [&c, &doc] { return std::make_unique<AccountSheetsDialog>(c, doc, AccountSheetsChoice{}); });
         add("cash book", [&c, &doc] { return std::make_unique<CashBookDialog>(c, doc, 1000); });
