@@ -1,6 +1,7 @@
 #include "entry/journal_search.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace tellmark::entry {
@@ -24,58 +25,99 @@ char upper(char c) {
     }
 }
 
-std::string upperText(std::string_view text) {
-    std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(), upper);
-    return out;
-}
+// Where the display line shows each field of the record: record offset, width, line offset.
+struct Placement {
+    std::size_t from, width, to;
+};
+constexpr Placement kFields[] = {{ledger::kDateOffset, ledger::kDateWidth, 0},
+                                 {ledger::kDocumentOffset, ledger::kDocumentWidth, 6},
+                                 {ledger::kDebitOffset, ledger::kAccountWidth, 13},
+                                 {ledger::kCreditOffset, ledger::kAccountWidth, 19},
+                                 {ledger::kTextOffset, ledger::kTextWidth, 25},
+                                 {ledger::kAmountOffset, ledger::kAmountWidth, 51},
+                                 {ledger::kRateOffset, ledger::kRateWidth, 63}};
+constexpr std::size_t kVatColumn = 69;
 
-bool lineHolds(std::string line, const SearchQuery& query, const std::string& needle) {
-    if (!query.caseSensitive) std::transform(line.begin(), line.end(), line.begin(), upper);
-    return line.find(needle) != std::string::npos;
-}
+bool isVatTextChar(char c) { return c == ' ' || c == '.' || c == '-' || (c >= '0' && c <= '9'); }
 
-std::string needleOf(const SearchQuery& query) {
-    const std::string text = query.text.substr(0, kSearchTextLength);
-    return query.caseSensitive ? text : upperText(text);
-}
+// The display line of a record, built without allocating, and matched against the needle. The VAT
+// amount is derived from amount and rate on every read, which costs most of the time; a needle that
+// cannot reach into its column (a tail with a letter wherever it would overlap it) never needs it.
+class LineMatcher {
+public:
+    explicit LineMatcher(const SearchQuery& query) : caseSensitive_(query.caseSensitive) {
+        needle_ = query.text.substr(0, kSearchTextLength);
+        if (!caseSensitive_) std::transform(needle_.begin(), needle_.end(), needle_.begin(), upper);
+        for (int c = 0; c < 256; ++c) table_[c] = caseSensitive_ ? static_cast<char>(c) : upper(static_cast<char>(c));
+        const std::size_t n = needle_.size();
+        for (std::size_t j = 0; j < n && !needVat_; ++j) {
+            // The needle's part from j on lies in the VAT column for one of its places.
+            needVat_ = std::all_of(needle_.begin() + static_cast<long>(j), needle_.end(), isVatTextChar);
+        }
+    }
+
+    bool matches(const char* record, int chart) const {
+        if (needle_.empty()) return true;
+        char line[ledger::kDisplayLineWidth];
+        std::memset(line, ' ', sizeof line);
+        for (const Placement& p : kFields) {
+            const void* nul = std::memchr(record + p.from, '\0', p.width);
+            const std::size_t n = nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - (record + p.from))
+                                      : p.width;
+            std::memcpy(line + p.to, record + p.from, n);
+        }
+        if (needVat_) {
+            const ledger::ParsedBooking b = ledger::parseJournalRecord(record, chart);
+            std::memcpy(line + kVatColumn, b.vatAmount, strnlen(b.vatAmount, sizeof b.vatAmount));
+        }
+        if (!caseSensitive_)
+            for (char& c : line) c = table_[static_cast<unsigned char>(c)];
+        return std::string_view(line, sizeof line).find(needle_) != std::string_view::npos;
+    }
+
+private:
+    std::string needle_;
+    bool caseSensitive_;
+    bool needVat_ = false;
+    char table_[256];
+};
 
 }  // namespace
 
 bool bookingMatches(const ledger::ParsedBooking& booking, const SearchQuery& query) {
-    return lineHolds(ledger::displayLine(booking), query, needleOf(query));
+    std::string line = ledger::displayLine(booking);
+    std::string needle = query.text.substr(0, kSearchTextLength);
+    if (!query.caseSensitive) {
+        std::transform(line.begin(), line.end(), line.begin(), upper);
+        std::transform(needle.begin(), needle.end(), needle.begin(), upper);
+    }
+    return line.find(needle) != std::string::npos;
 }
 
 long searchForward(ledger::Journal& journal, const SearchQuery& query, long after) {
     const long count = journal.count();
-    const std::string needle = needleOf(query);
+    const LineMatcher matcher(query);
     std::vector<char> block(static_cast<std::size_t>(kBlock) * ledger::kJournalRecordSize);
     for (long first = std::max(after, 0L) + 1; first <= count;) {
         const long want = std::min(kBlock, count - first + 1);
         const long got = journal.readRecords(first - 1, want, block.data());
         if (got <= 0) return -1;
-        for (long i = 0; i < got; ++i) {
-            const ledger::ParsedBooking b =
-                ledger::parseJournalRecord(block.data() + i * ledger::kJournalRecordSize, journal.chart());
-            if (lineHolds(ledger::displayLine(b), query, needle)) return first + i;
-        }
+        for (long i = 0; i < got; ++i)
+            if (matcher.matches(block.data() + i * ledger::kJournalRecordSize, journal.chart())) return first + i;
         first += got;
     }
     return 0;
 }
 
 long searchBackward(ledger::Journal& journal, const SearchQuery& query, long before) {
-    const std::string needle = needleOf(query);
+    const LineMatcher matcher(query);
     std::vector<char> block(static_cast<std::size_t>(kBlock) * ledger::kJournalRecordSize);
     for (long last = std::min(before - 1, journal.count()); last >= 1;) {
         const long first = std::max(1L, last - kBlock + 1);
         const long want = last - first + 1;
         if (journal.readRecords(first - 1, want, block.data()) != want) return -1;
-        for (long i = want - 1; i >= 0; --i) {
-            const ledger::ParsedBooking b =
-                ledger::parseJournalRecord(block.data() + i * ledger::kJournalRecordSize, journal.chart());
-            if (lineHolds(ledger::displayLine(b), query, needle)) return first + i;
-        }
+        for (long i = want - 1; i >= 0; --i)
+            if (matcher.matches(block.data() + i * ledger::kJournalRecordSize, journal.chart())) return first + i;
         last = first - 1;
     }
     return 0;

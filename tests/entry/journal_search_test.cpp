@@ -62,5 +62,44 @@ TEST(JournalSearch, EmptyJournalHasNoHit) {
     EXPECT_EQ(searchBackward(b.journal, {"x", false}, 1), 0);
 }
 
+// The search builds its lines without allocating and leaves out the VAT amount where the text cannot reach
+// it; every hit must still be the one the display line gives, for words, numbers, blanks and damaged
+// records alike.
+TEST(JournalSearch, HitsAreThoseOfTheDisplayLine) {
+    OpenBooks b;
+    std::string journal;
+    std::vector<ledger::ParsedBooking> parsed;
+    unsigned seed = 7;
+    auto next = [&seed](unsigned n) {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 16) % n;
+    };
+    const char* texts[] = {"Miete", "rechnung 19", "\xC4rger", "Porto  ", "1200 Bank"};
+    for (int i = 0; i < 300; ++i) {
+        ledger::BookingTexts t = line(std::to_string(10 + next(18)) + ".0" + std::to_string(1 + next(9)), "",
+                                      next(2) ? " 1200" : " 8400", next(2) ? " 1000" : " 4930",
+                                      texts[next(5)], static_cast<double>(next(50000)) / 100.0,
+                                      next(3) == 0 ? 0.0 : (next(2) ? 7.0 : 19.0));
+        ledger::JournalRecord r = ledger::makeJournalRecord(t);
+        if (i % 37 == 0) r[ledger::kTextOffset + 3] = '\0';  // a damaged text field
+        journal.append(r.data(), r.size());
+        parsed.push_back(ledger::parseJournalRecord(r.data(), 3));
+    }
+    tellmark::testing::writeFile(b.jouPath, journal);
+    for (const char* text : {"MIETE", "19.00", " 1200", "  ", "\xE4rger", ".5", "0  ", "por", "9 "}) {
+        for (bool caseSensitive : {false, true}) {
+            const SearchQuery query{text, caseSensitive};
+            long expected = 0;
+            for (long n = 1; n <= 300 && expected == 0; ++n)
+                if (bookingMatches(parsed[static_cast<std::size_t>(n - 1)], query)) expected = n;
+            EXPECT_EQ(searchForward(b.journal, query, 0), expected) << text << " " << caseSensitive;
+            long last = 0;
+            for (long n = 300; n >= 1 && last == 0; --n)
+                if (bookingMatches(parsed[static_cast<std::size_t>(n - 1)], query)) last = n;
+            EXPECT_EQ(searchBackward(b.journal, query, 301), last) << text << " " << caseSensitive;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace tellmark::entry
