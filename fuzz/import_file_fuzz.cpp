@@ -1,6 +1,6 @@
 // Import files from any bytes: either form is read without a crash; a damaged line leaves no line to
-// post; records keep their 64-byte layout; lines come in the order of the file; every field of a text
-// file is Windows-1252 text without a line end.
+// post; records keep their 64-byte layout; lines come in the order of the file; no field of a text file
+// holds a line end.
 
 #include <cstddef>
 #include <cstdint>
@@ -23,7 +23,10 @@ void run(std::string_view input) {
     for (const yearend::ImportLine& line : file.lines) {
         FUZZ_CHECK(line.number > previous);
         previous = line.number;
-        for (const std::string& field : line.fields) FUZZ_CHECK(field.find('\n') == std::string::npos);
+        // A record keeps its bytes (the line checks refuse a control character later); a text line never
+        // holds a line end.
+        if (file.format != yearend::ImportFormat::Records)
+            for (const std::string& field : line.fields) FUZZ_CHECK(field.find('\n') == std::string::npos);
     }
     if (file.format == yearend::ImportFormat::Records) {
         FUZZ_CHECK(file.lines.size() == input.size() / yearend::kImportRecordSize);

@@ -73,6 +73,12 @@ void noteBroken(const char* what, const char* file, int line) {
 #define LLVMFuzzerTestOneInput FuzzFieldChecks
 #include "../../fuzz/field_checks_fuzz.cpp"
 #undef LLVMFuzzerTestOneInput
+#define LLVMFuzzerTestOneInput FuzzStandardBookingFile
+#include "../../fuzz/standard_booking_file_fuzz.cpp"
+#undef LLVMFuzzerTestOneInput
+#define LLVMFuzzerTestOneInput FuzzImportFile
+#include "../../fuzz/import_file_fuzz.cpp"
+#undef LLVMFuzzerTestOneInput
 
 namespace tellmark::fuzz_smoke {
 namespace {
@@ -231,6 +237,8 @@ TEST(FuzzSmoke, JournalIndex) { smoke(FuzzJournalIndex, "journal_index", 1500, 1
 TEST(FuzzSmoke, Dates) { smoke(FuzzDates, "dates", 3000, 20); }
 TEST(FuzzSmoke, Amounts) { smoke(FuzzAmounts, "amounts", 3000, 21); }
 TEST(FuzzSmoke, FieldChecks) { smoke(FuzzFieldChecks, "field_checks", 3000, 22); }
+TEST(FuzzSmoke, StandardBookingFile) { smoke(FuzzStandardBookingFile, "standard_booking_file", 1500, 23); }
+TEST(FuzzSmoke, ImportFile) { smoke(FuzzImportFile, "import_file", 1500, 24); }
 
 }  // namespace
 }  // namespace tellmark::fuzz_smoke
