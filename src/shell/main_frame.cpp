@@ -35,6 +35,7 @@
 #include "shell/print_fonts_dialog.h"
 #include "shell/program_management_dialog.h"
 #include "shell/screen_fonts_dialog.h"
+#include "shell/standard_booking_commands.h"
 #include "shell/standard_texts_dialog.h"
 #include "shell/text_convert.h"
 #include "shell/vat_presets_dialog.h"
@@ -188,6 +189,15 @@ void CMainFrame::registerHandlers() {
     setCommandHandler(cmd::kCollectiveAccounts, [this] { reports_->collectiveSheets(); });
     setCommandHandler(cmd::kVatReturn, [this] { reports_->vatReturn(); });
     setCommandHandler(cmd::kMonthEvaluation, [this] { reports_->monthEvaluation(); });
+    setCommandHandler(cmd::kStandardEdit, [this] { StandardBookingCommands(context_, doc_).edit(); });
+    setCommandHandler(cmd::kStandardMark, [this] { StandardBookingCommands(context_, doc_).mark(); });
+    setCommandHandler(cmd::kStandardPostMarked, [this] { StandardBookingCommands(context_, doc_).postMarked(view()); });
+    setCommandHandler(cmd::kStandardPostChoice,
+                      [this] { StandardBookingCommands(context_, doc_).postChosen(view(), false); });
+    setCommandHandler(cmd::kStandardPostNumber,
+                      [this] { StandardBookingCommands(context_, doc_).postChosen(view(), true); });
+    setCommandHandler(cmd::kStandardPrint, [this] { reports_->standardBookings(); });
+    setCommandHandler(cmd::kImport, [this] { StandardBookingCommands(context_, doc_).importBookings(view()); });
     setCommandHandler(cmd::kCircleAdministration, [this] { administration(); });
     setCommandHandler(cmd::kReindex, [this] { reindex(); });
     setCommandHandler(cmd::kReorganisation, [this] { reorganise(); });

@@ -16,6 +16,8 @@
 #include "reports/journal_report.h"
 #include "reports/month_evaluation_report.h"
 #include "reports/result_report.h"
+#include "reports/standard_bookings_report.h"
+#include "entry/standard_bookings.h"
 #include "reports/vat_return_report.h"
 #include "reports/text_file_output.h"
 #include "reports/trial_balance_report.h"
@@ -27,6 +29,7 @@
 #include "shell/cut_off_month_dialog.h"
 #include "shell/print_preview_dialog.h"
 #include "shell/result_dialog.h"
+#include "shell/standard_booking_dialogs.h"
 #include "shell/vat_month_dialogs.h"
 #include "shell/text_file_name_dialog.h"
 
@@ -84,6 +87,18 @@ void ReportCommands::balanceList() {
                                      doc_.settings()) != 1)
         return;
     chooseAndSend(printFile, options.wide ? PrintRule::WideBalanceList : PrintRule::Narrow);
+}
+
+void ReportCommands::standardBookings() {
+    entry::StandardBookings file(doc_);
+    if (!file.load()) return;
+    StandardPrintDialog dialog(context_, doc_);
+    if (context_.runner.run(dialog) != QDialog::Accepted) return;
+    reports::ReportRequest request = newRequest();
+    setPrintDate(request, dialog.printDate());
+    reports::PrintFile printFile(doc_.paths()[config::DocumentPaths::kSlotPrintFile], context_.messages);
+    if (reports::GenerateStandardBookingsList(printFile, request, file.records(), doc_.settings()) != 1) return;
+    chooseAndSend(printFile, PrintRule::Narrow);
 }
 
 void ReportCommands::trialBalance() {

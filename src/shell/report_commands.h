@@ -37,6 +37,8 @@ public:
     void collectiveSheets();
     void vatReturn();
     void monthEvaluation();
+    // "Standardbuchungen ausgeben": the list of every standard booking of the circle.
+    void standardBookings();
     // Every booking of the account (number text as the balance file holds it) straight into the screen.
     void accountBookings(const std::string& account);
 

@@ -13,6 +13,7 @@
 #include "posting/account_maintenance.h"
 #include "posting/reorganisation.h"
 #include "resources/texts_reorganisation.h"
+#include "resources/texts_standard_bookings.h"
 #include "shell/about_dialog.h"
 #include "shell/account_rename_dialog.h"
 #include "shell/accounts_dialog.h"
@@ -35,7 +36,9 @@
 #include "shell/main_frame.h"
 #include "shell/message_dialog.h"
 #include "shell/missing_ledger_dialog.h"
+#include "shell/import_dialogs.h"
 #include "shell/new_account_dialog.h"
+#include "shell/standard_booking_dialogs.h"
 #include "shell/opening_balance_dialog.h"
 #include "shell/output_dialog.h"
 #include "shell/page_settings_dialog.h"
@@ -272,6 +275,25 @@ private:
             return std::make_unique<PrintPreviewDialog>(c, *printFile_, PrintRule::Narrow, doc.programConfig(), data);
         });
 #endif
+        standard_ = std::make_unique<entry::StandardBookings>(doc);
+        standard_->load();
+        entry::StandardBookings& standard = *standard_;
+        add("standard edit", [&c, &doc, &standard] { return std::make_unique<StandardEditDialog>(c, doc, standard); });
+        add("standard mark", [&c, &standard] { return std::make_unique<StandardMarkDialog>(c, standard); });
+        add("standard post date", [&c, &doc] { return std::make_unique<StandardPostDateDialog>(c, doc); });
+        add("standard choose", [&c, &standard] { return std::make_unique<StandardChooseDialog>(c, standard, true); });
+        add("standard print", [&c, &doc] { return std::make_unique<StandardPrintDialog>(c, doc); });
+        add("correction", [&c, &doc] {
+            ui::Question q;
+            q.caption = std::string(text::kCorrectionTitle);
+            q.text = std::string(text::kCorrectionAccountFault);
+            q.fields = {"05.03", "R1", "1200", "9999", "Miete", "100.00", "19.00", "", ""};
+            q.answers = {std::string(text::kCorrectionPost), std::string(text::kCorrectionSkip),
+                         std::string(text::kCorrectionCancel)};
+            return std::make_unique<CorrectionDialog>(c, doc, q);
+        });
+        add("import file", [&c] { return std::make_unique<ImportFileDialog>(c); });
+        add("import close", [&c] { return std::make_unique<ImportCloseDialog>(c, "/tmp/import.txt", 3); });
         return dialogs_;
     }
 
@@ -279,6 +301,7 @@ private:
     std::unique_ptr<testing::ScriptedRunner> runner_;
     std::unique_ptr<CMainFrame> frame_;
     std::unique_ptr<posting::AccountFiles> files_;
+    std::unique_ptr<entry::StandardBookings> standard_;
     std::unique_ptr<reports::PrintFile> printFile_;
     std::vector<std::pair<const char*, Maker>> dialogs_;
 };

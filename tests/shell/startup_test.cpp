@@ -71,7 +71,7 @@ private Q_SLOTS:
         QVERIFY(!enabled(frame, cmd::kOpenCircle));
         QVERIFY(enabled(frame, cmd::kJournal));
         QVERIFY(enabled(frame, cmd::kJournalSort));
-        QVERIFY(!enabled(frame, cmd::kStandardEdit));
+        QVERIFY(enabled(frame, cmd::kStandardEdit));
         QVERIFY(!enabled(frame, cmd::kOptionalPrograms));
         QCOMPARE(frame.action(cmd::kSwitchCircle)->data().toInt(), int(cmd::kSwitchCircle));
         QCOMPARE(frame.action(cmd::kSwitchCircle)->statusTip(),
