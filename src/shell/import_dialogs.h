@@ -14,19 +14,18 @@ namespace tellmark::shell {
 // taken from the import directory.
 class ImportFileDialog : public TellmarkDialog {
 public:
-  explicit ImportFileDialog(ShellContext &context);
-  std::string fileName() const;
+    explicit ImportFileDialog(ShellContext& context);
+    std::string fileName() const;
 
 private:
-  QLineEdit *name_;
+    QLineEdit* name_;
 };
 
 // "Importdatei löschen": the file and the number of bookings posted; Accepted
 // is "&Ja".
 class ImportCloseDialog : public TellmarkDialog {
 public:
-  ImportCloseDialog(ShellContext &context, const std::string &path,
-                    long posted);
+    ImportCloseDialog(ShellContext& context, const std::string& path, long posted);
 };
 
-} // namespace tellmark::shell
+}  // namespace tellmark::shell

@@ -12,22 +12,21 @@ class CVt36View;
 
 class StandardBookingCommands {
 public:
-  StandardBookingCommands(ShellContext &context, circles::CVt36Doc &doc)
-      : context_(context), doc_(doc) {}
+    StandardBookingCommands(ShellContext& context, circles::CVt36Doc& doc) : context_(context), doc_(doc) {}
 
-  void edit();
-  void mark();
-  // "Markierung verbuchen"; view may be null.
-  void postMarked(CVt36View *view);
-  // "Auswahl verbuchen" and "Nummer verbuchen": the record into the entry
-  // form's new line.
-  void postChosen(CVt36View *view, bool byNumber);
-  // "Import (aus externen Dateien)".
-  void importBookings(CVt36View *view);
+    void edit();
+    void mark();
+    // "Markierung verbuchen"; view may be null.
+    void postMarked(CVt36View* view);
+    // "Auswahl verbuchen" and "Nummer verbuchen": the record into the entry
+    // form's new line.
+    void postChosen(CVt36View* view, bool byNumber);
+    // "Import (aus externen Dateien)".
+    void importBookings(CVt36View* view);
 
 private:
-  ShellContext &context_;
-  circles::CVt36Doc &doc_;
+    ShellContext& context_;
+    circles::CVt36Doc& doc_;
 };
 
-} // namespace tellmark::shell
+}  // namespace tellmark::shell

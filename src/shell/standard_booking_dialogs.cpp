@@ -29,545 +29,472 @@ namespace tellmark::shell {
 
 namespace {
 
-QListWidget *makeRecordList(QWidget *parent) {
-  auto *list = new QListWidget(parent);
-  list->setObjectName(QStringLiteral("records"));
-  // The records are laid out in the columns of the heading.
-  list->setFont(QFont(QStringLiteral("Monospace")));
-  return list;
+QListWidget* makeRecordList(QWidget* parent) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(QStringLiteral("records"));
+    // The records are laid out in the columns of the heading.
+    list->setFont(QFont(QStringLiteral("Monospace")));
+    return list;
 }
 
-QLabel *makeHeading(QWidget *parent, std::string_view heading) {
-  auto *label = new QLabel(qt(heading), parent);
-  label->setFont(QFont(QStringLiteral("Monospace")));
-  return label;
+QLabel* makeHeading(QWidget* parent, std::string_view heading) {
+    auto* label = new QLabel(qt(heading), parent);
+    label->setFont(QFont(QStringLiteral("Monospace")));
+    return label;
 }
 
-QPushButton *makeButton(QWidget *parent, std::string_view label,
-                        const char *name) {
-  auto *button = new QPushButton(qt(label), parent);
-  button->setObjectName(QString::fromLatin1(name));
-  // Enter belongs to the fields; the buttons have their keys.
-  button->setAutoDefault(false);
-  return button;
+QPushButton* makeButton(QWidget* parent, std::string_view label, const char* name) {
+    auto* button = new QPushButton(qt(label), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    // Enter belongs to the fields; the buttons have their keys.
+    button->setAutoDefault(false);
+    return button;
 }
 
 // As wide as its characters, so that a line of fields stays within the window.
-void fitWidth(QLineEdit *field, int characters) {
-  field->setFixedWidth(field->fontMetrics().horizontalAdvance(
-                           QString(characters + 1, QLatin1Char('0'))) +
-                       12);
+void fitWidth(QLineEdit* field, int characters) {
+    field->setFixedWidth(field->fontMetrics().horizontalAdvance(QString(characters + 1, QLatin1Char('0'))) + 12);
 }
 
-bool isEnter(const QKeyEvent *key) {
-  return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-}
+bool isEnter(const QKeyEvent* key) { return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter; }
 
-} // namespace
+}  // namespace
 
-QString standardRow(const std::string &first,
-                    const ledger::StandardBookingRecord &r) {
-  const ledger::StandardBookingValues values = ledger::valuesOf(r);
-  return qt(first + ' ' + r.document + ' ' + r.debit + ' ' + r.credit + ' ' +
-            r.text + ' ' + r.amount + ' ' + r.rate + ' ' + values.vatText);
+QString standardRow(const std::string& first, const ledger::StandardBookingRecord& r) {
+    const ledger::StandardBookingValues values = ledger::valuesOf(r);
+    return qt(first + ' ' + r.document + ' ' + r.debit + ' ' + r.credit + ' ' + r.text + ' ' + r.amount + ' ' + r.rate +
+              ' ' + values.vatText);
 }
 
 // --- Editing
 // -----------------------------------------------------------------------------------------
 
-StandardEditDialog::StandardEditDialog(ShellContext &context,
-                                       circles::CVt36Doc &doc,
-                                       entry::StandardBookings &file)
-    : TellmarkDialog(context.frame, text::kStandardEditTitle,
-                     "StandardEditDialog"),
-      doc_(doc), file_(file) {
-  auto *layout = new QVBoxLayout(this);
-  layout->addWidget(makeHeading(this, text::kStandardEditHeading));
-  list_ = makeRecordList(this);
-  list_->setFocusPolicy(Qt::NoFocus);
-  layout->addWidget(list_);
-  auto *row = new QHBoxLayout;
-  static constexpr std::array<std::pair<const char *, int>, kFieldCount>
-      kFields = {{{"document", 6},
-                  {"debit", 5},
-                  {"credit", 5},
-                  {"text", 25},
-                  {"amount", 11},
-                  {"rate", 5}}};
-  for (int f = 0; f < kFieldCount; ++f) {
-    fields_[f] = makeField(this, kFields[f].second, kFields[f].first);
-    fields_[f]->installEventFilter(this);
-    fitWidth(fields_[f], kFields[f].second);
-    row->addWidget(fields_[f]);
-  }
-  layout->addLayout(row);
-  auto *buttons = new QHBoxLayout;
-  buttons->addStretch();
-  QPushButton *end = makeButton(this, text::kStandardEditEnd, "end");
-  buttons->addWidget(end);
-  buttons->addStretch();
-  layout->addLayout(buttons);
-  connect(end, &QPushButton::clicked, this, &StandardEditDialog::finish);
-  connect(new QShortcut(QKeySequence(Qt::Key_F11), this), &QShortcut::activated,
-          this, &StandardEditDialog::finish);
-  connect(list_, &QListWidget::currentRowChanged, this, [this](int r) {
-    if (r >= 0 && r + 1 != current_)
-      showRecord(r + 1);
-  });
-  refill();
-  showRecord(1);
-  fields_[kDocument]->setFocus();
+StandardEditDialog::StandardEditDialog(ShellContext& context, circles::CVt36Doc& doc, entry::StandardBookings& file)
+    : TellmarkDialog(context.frame, text::kStandardEditTitle, "StandardEditDialog"), doc_(doc), file_(file) {
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(makeHeading(this, text::kStandardEditHeading));
+    list_ = makeRecordList(this);
+    list_->setFocusPolicy(Qt::NoFocus);
+    layout->addWidget(list_);
+    auto* row = new QHBoxLayout;
+    static constexpr std::array<std::pair<const char*, int>, kFieldCount> kFields = {
+        {{"document", 6}, {"debit", 5}, {"credit", 5}, {"text", 25}, {"amount", 11}, {"rate", 5}}};
+    for (int f = 0; f < kFieldCount; ++f) {
+        fields_[f] = makeField(this, kFields[f].second, kFields[f].first);
+        fields_[f]->installEventFilter(this);
+        fitWidth(fields_[f], kFields[f].second);
+        row->addWidget(fields_[f]);
+    }
+    layout->addLayout(row);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    QPushButton* end = makeButton(this, text::kStandardEditEnd, "end");
+    buttons->addWidget(end);
+    buttons->addStretch();
+    layout->addLayout(buttons);
+    connect(end, &QPushButton::clicked, this, &StandardEditDialog::finish);
+    connect(new QShortcut(QKeySequence(Qt::Key_F11), this), &QShortcut::activated, this, &StandardEditDialog::finish);
+    connect(list_, &QListWidget::currentRowChanged, this, [this](int r) {
+        if (r >= 0 && r + 1 != current_) showRecord(r + 1);
+    });
+    refill();
+    showRecord(1);
+    fields_[kDocument]->setFocus();
 }
 
 void StandardEditDialog::refill() {
-  const QSignalBlocker block(list_);
-  list_->clear();
-  for (int n = 1; n <= file_.count(); ++n)
-    list_->addItem(
-        standardRow(format(text::kStandardRecordNumber, n),
-                    file_.records()[static_cast<std::size_t>(n - 1)]));
-  // The empty line after the last record takes a new one.
-  if (file_.count() < ledger::kMaxStandardBookings)
-    list_->addItem(qt(format(text::kStandardRecordNumber, file_.count() + 1)));
+    const QSignalBlocker block(list_);
+    list_->clear();
+    for (int n = 1; n <= file_.count(); ++n)
+        list_->addItem(
+            standardRow(format(text::kStandardRecordNumber, n), file_.records()[static_cast<std::size_t>(n - 1)]));
+    // The empty line after the last record takes a new one.
+    if (file_.count() < ledger::kMaxStandardBookings)
+        list_->addItem(qt(format(text::kStandardRecordNumber, file_.count() + 1)));
 }
 
 void StandardEditDialog::showRecord(int n) {
-  current_ = std::clamp(
-      n, 1, std::min(file_.count() + 1, ledger::kMaxStandardBookings));
-  const ledger::StandardBookingRecord blank;
-  const ledger::StandardBookingRecord &r =
-      current_ <= file_.count()
-          ? file_.records()[static_cast<std::size_t>(current_ - 1)]
-          : blank;
-  const std::array<const std::string *, kFieldCount> texts = {
-      &r.document, &r.debit, &r.credit, &r.text, &r.amount, &r.rate};
-  for (int f = 0; f < kFieldCount; ++f)
-    fields_[f]->setText(qt(config::trim(*texts[f])));
-  const QSignalBlocker block(list_);
-  list_->setCurrentRow(current_ - 1);
+    current_ = std::clamp(n, 1, std::min(file_.count() + 1, ledger::kMaxStandardBookings));
+    const ledger::StandardBookingRecord blank;
+    const ledger::StandardBookingRecord& r =
+        current_ <= file_.count() ? file_.records()[static_cast<std::size_t>(current_ - 1)] : blank;
+    const std::array<const std::string*, kFieldCount> texts = {&r.document, &r.debit,  &r.credit,
+                                                               &r.text,     &r.amount, &r.rate};
+    for (int f = 0; f < kFieldCount; ++f) fields_[f]->setText(qt(config::trim(*texts[f])));
+    const QSignalBlocker block(list_);
+    list_->setCurrentRow(current_ - 1);
 }
 
 bool StandardEditDialog::writeCurrent() {
-  entry::TypedStandardBooking typed;
-  if (current_ <= file_.count())
-    typed.marked =
-        file_.records()[static_cast<std::size_t>(current_ - 1)].marked;
-  typed.document = fieldText(fields_[kDocument]);
-  typed.debit = fieldText(fields_[kDebit]);
-  typed.credit = fieldText(fields_[kCredit]);
-  typed.text = fieldText(fields_[kText]);
-  typed.amount = fieldText(fields_[kAmount]);
-  typed.rate = fieldText(fields_[kRate]);
-  const entry::StandardCheck check = entry::checkStandardBooking(doc_, typed);
-  if (!check.record) {
-    QLineEdit *wrong = check.missingAccount == typed.credit &&
-                               check.missingAccount != typed.debit
-                           ? fields_[kCredit]
-                           : fields_[kDebit];
-    if (check.missingAccount.empty())
-      wrong = fields_[kDocument];
-    wrong->setFocus();
-    wrong->selectAll();
-    return false;
-  }
-  const entry::StandardBookings::Edit edit =
-      current_ <= file_.count() ? file_.replace(current_, *check.record)
-                                : file_.insert(*check.record, 0);
-  if (edit != entry::StandardBookings::Edit::Done)
-    return false;
-  refill();
-  showRecord(current_ + 1);
-  fields_[kDocument]->setFocus();
-  return true;
+    entry::TypedStandardBooking typed;
+    if (current_ <= file_.count()) typed.marked = file_.records()[static_cast<std::size_t>(current_ - 1)].marked;
+    typed.document = fieldText(fields_[kDocument]);
+    typed.debit = fieldText(fields_[kDebit]);
+    typed.credit = fieldText(fields_[kCredit]);
+    typed.text = fieldText(fields_[kText]);
+    typed.amount = fieldText(fields_[kAmount]);
+    typed.rate = fieldText(fields_[kRate]);
+    const entry::StandardCheck check = entry::checkStandardBooking(doc_, typed);
+    if (!check.record) {
+        QLineEdit* wrong = check.missingAccount == typed.credit && check.missingAccount != typed.debit
+                               ? fields_[kCredit]
+                               : fields_[kDebit];
+        if (check.missingAccount.empty()) wrong = fields_[kDocument];
+        wrong->setFocus();
+        wrong->selectAll();
+        return false;
+    }
+    const entry::StandardBookings::Edit edit =
+        current_ <= file_.count() ? file_.replace(current_, *check.record) : file_.insert(*check.record, 0);
+    if (edit != entry::StandardBookings::Edit::Done) return false;
+    refill();
+    showRecord(current_ + 1);
+    fields_[kDocument]->setFocus();
+    return true;
 }
 
 void StandardEditDialog::insertHere() {
-  if (current_ > file_.count())
-    return;
-  if (file_.insertBlank(current_) != entry::StandardBookings::Edit::Done)
-    return;
-  refill();
-  showRecord(current_);
-  fields_[kDocument]->setFocus();
+    if (current_ > file_.count()) return;
+    if (file_.insertBlank(current_) != entry::StandardBookings::Edit::Done) return;
+    refill();
+    showRecord(current_);
+    fields_[kDocument]->setFocus();
 }
 
 void StandardEditDialog::removeHere() {
-  if (current_ > file_.count())
-    return;
-  if (file_.remove(current_) != entry::StandardBookings::Edit::Done)
-    return;
-  refill();
-  showRecord(current_);
-  fields_[kDocument]->setFocus();
+    if (current_ > file_.count()) return;
+    if (file_.remove(current_) != entry::StandardBookings::Edit::Done) return;
+    refill();
+    showRecord(current_);
+    fields_[kDocument]->setFocus();
 }
 
 void StandardEditDialog::finish() {
-  const int fault = file_.firstAccountFault();
-  if (fault == 0) {
-    accept();
-    return;
-  }
-  file_.showAccountFault(fault);
-  showRecord(fault);
-  fields_[kDebit]->setFocus();
+    const int fault = file_.firstAccountFault();
+    if (fault == 0) {
+        accept();
+        return;
+    }
+    file_.showAccountFault(fault);
+    showRecord(fault);
+    fields_[kDebit]->setFocus();
 }
 
-bool StandardEditDialog::eventFilter(QObject *watched, QEvent *event) {
-  if (event->type() != QEvent::KeyPress)
-    return TellmarkDialog::eventFilter(watched, event);
-  auto *key = static_cast<QKeyEvent *>(event);
-  const auto at = std::find(fields_.begin(), fields_.end(), watched);
-  if (at == fields_.end())
-    return TellmarkDialog::eventFilter(watched, event);
-  const int f = static_cast<int>(at - fields_.begin());
-  const bool ctrl = key->modifiers().testFlag(Qt::ControlModifier);
-  // The fields take Ctrl+Y (redo) before any shortcut would see it.
-  if (ctrl && (key->key() == Qt::Key_N || key->key() == Qt::Key_Y)) {
-    if (key->key() == Qt::Key_N)
-      insertHere();
-    else
-      removeHere();
+bool StandardEditDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return TellmarkDialog::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    const auto at = std::find(fields_.begin(), fields_.end(), watched);
+    if (at == fields_.end()) return TellmarkDialog::eventFilter(watched, event);
+    const int f = static_cast<int>(at - fields_.begin());
+    const bool ctrl = key->modifiers().testFlag(Qt::ControlModifier);
+    // The fields take Ctrl+Y (redo) before any shortcut would see it.
+    if (ctrl && (key->key() == Qt::Key_N || key->key() == Qt::Key_Y)) {
+        if (key->key() == Qt::Key_N)
+            insertHere();
+        else
+            removeHere();
+        return true;
+    }
+    if (key->key() == Qt::Key_F11) {
+        finish();
+        return true;
+    }
+    if (key->key() == Qt::Key_F12 || (isEnter(key) && f == kRate)) {
+        writeCurrent();
+        return true;
+    }
+    if (isEnter(key)) {
+        fields_[f + 1]->setFocus();
+        fields_[f + 1]->selectAll();
+        return true;
+    }
+    if (f != kDocument) return false;
+    int to = 0;
+    const int page = 9;
+    switch (key->key()) {
+        case Qt::Key_Up: to = current_ - 1; break;
+        case Qt::Key_Down: to = current_ + 1; break;
+        case Qt::Key_PageUp: to = current_ - page; break;
+        case Qt::Key_PageDown: to = current_ + page; break;
+        case Qt::Key_Home:
+            if (ctrl) to = 1;
+            break;
+        case Qt::Key_End:
+            if (ctrl) to = file_.count();
+            break;
+        default: break;
+    }
+    if (to == 0) return false;
+    showRecord(to);
     return true;
-  }
-  if (key->key() == Qt::Key_F11) {
-    finish();
-    return true;
-  }
-  if (key->key() == Qt::Key_F12 || (isEnter(key) && f == kRate)) {
-    writeCurrent();
-    return true;
-  }
-  if (isEnter(key)) {
-    fields_[f + 1]->setFocus();
-    fields_[f + 1]->selectAll();
-    return true;
-  }
-  if (f != kDocument)
-    return false;
-  int to = 0;
-  const int page = 9;
-  switch (key->key()) {
-  case Qt::Key_Up:
-    to = current_ - 1;
-    break;
-  case Qt::Key_Down:
-    to = current_ + 1;
-    break;
-  case Qt::Key_PageUp:
-    to = current_ - page;
-    break;
-  case Qt::Key_PageDown:
-    to = current_ + page;
-    break;
-  case Qt::Key_Home:
-    if (ctrl)
-      to = 1;
-    break;
-  case Qt::Key_End:
-    if (ctrl)
-      to = file_.count();
-    break;
-  default:
-    break;
-  }
-  if (to == 0)
-    return false;
-  showRecord(to);
-  return true;
 }
 
 // --- Marking
 // -----------------------------------------------------------------------------------------
 
-StandardMarkDialog::StandardMarkDialog(ShellContext &context,
-                                       entry::StandardBookings &file)
-    : TellmarkDialog(context.frame, text::kStandardMarkTitle,
-                     "StandardMarkDialog"),
-      file_(file) {
-  auto *layout = new QVBoxLayout(this);
-  layout->addWidget(makeHeading(this, text::kStandardMarkHeading));
-  list_ = makeRecordList(this);
-  list_->installEventFilter(this);
-  layout->addWidget(list_);
-  for (std::string_view help :
-       {text::kStandardMarkHelp1, text::kStandardMarkHelp2,
-        text::kStandardMarkHelp3})
-    layout->addWidget(new QLabel(qt(help), this));
-  auto *buttons = new QHBoxLayout;
-  buttons->addStretch();
-  QPushButton *end = makeButton(this, text::kStandardEditEnd, "end");
-  buttons->addWidget(end);
-  buttons->addStretch();
-  layout->addLayout(buttons);
-  connect(end, &QPushButton::clicked, this, &QDialog::accept);
-  connect(new QShortcut(QKeySequence(Qt::Key_F11), this), &QShortcut::activated,
-          this, &QDialog::accept);
-  refill(0);
-  list_->setFocus();
+StandardMarkDialog::StandardMarkDialog(ShellContext& context, entry::StandardBookings& file)
+    : TellmarkDialog(context.frame, text::kStandardMarkTitle, "StandardMarkDialog"), file_(file) {
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(makeHeading(this, text::kStandardMarkHeading));
+    list_ = makeRecordList(this);
+    list_->installEventFilter(this);
+    layout->addWidget(list_);
+    for (std::string_view help : {text::kStandardMarkHelp1, text::kStandardMarkHelp2, text::kStandardMarkHelp3})
+        layout->addWidget(new QLabel(qt(help), this));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    QPushButton* end = makeButton(this, text::kStandardEditEnd, "end");
+    buttons->addWidget(end);
+    buttons->addStretch();
+    layout->addLayout(buttons);
+    connect(end, &QPushButton::clicked, this, &QDialog::accept);
+    connect(new QShortcut(QKeySequence(Qt::Key_F11), this), &QShortcut::activated, this, &QDialog::accept);
+    refill(0);
+    list_->setFocus();
 }
 
 void StandardMarkDialog::refill(int row) {
-  list_->clear();
-  for (const ledger::StandardBookingRecord &r : file_.records())
-    list_->addItem(standardRow(r.marked ? "  X   " : "      ", r));
-  list_->setCurrentRow(std::min(row, file_.count() - 1));
+    list_->clear();
+    for (const ledger::StandardBookingRecord& r : file_.records())
+        list_->addItem(standardRow(r.marked ? "  X   " : "      ", r));
+    list_->setCurrentRow(std::min(row, file_.count() - 1));
 }
 
-bool StandardMarkDialog::eventFilter(QObject *watched, QEvent *event) {
-  if (watched != list_ || event->type() != QEvent::KeyPress)
-    return TellmarkDialog::eventFilter(watched, event);
-  auto *key = static_cast<QKeyEvent *>(event);
-  const int row = list_->currentRow();
-  bool mark = false;
-  if (key->key() == Qt::Key_X || isEnter(key))
-    mark = true;
-  else if (key->key() != Qt::Key_Space && key->key() != Qt::Key_Escape)
-    return false;
-  if (row >= 0 &&
-      file_.setMarked(row + 1, mark) == entry::StandardBookings::Edit::Done) {
-    // The next record follows, so a run of records is marked key by key.
-    refill(std::min(row + 1, file_.count() - 1));
-  }
-  return true;
+bool StandardMarkDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != list_ || event->type() != QEvent::KeyPress) return TellmarkDialog::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    const int row = list_->currentRow();
+    bool mark = false;
+    if (key->key() == Qt::Key_X || isEnter(key))
+        mark = true;
+    else if (key->key() != Qt::Key_Space && key->key() != Qt::Key_Escape)
+        return false;
+    if (row >= 0 && file_.setMarked(row + 1, mark) == entry::StandardBookings::Edit::Done) {
+        // The next record follows, so a run of records is marked key by key.
+        refill(std::min(row + 1, file_.count() - 1));
+    }
+    return true;
 }
 
 // --- Date of the posting run
 // -------------------------------------------------------------------------
 
-StandardPostDateDialog::StandardPostDateDialog(ShellContext &context,
-                                               circles::CVt36Doc &doc)
-    : TellmarkDialog(context.frame, text::kStandardPostTitle,
-                     "StandardPostDialog"),
+StandardPostDateDialog::StandardPostDateDialog(ShellContext& context, circles::CVt36Doc& doc)
+    : TellmarkDialog(context.frame, text::kStandardPostTitle, "StandardPostDialog"),
       preset_(config::today().dayMonth),
       thirteenth_(doc.programConfig().thirteenthMonth) {
-  auto *layout = new QVBoxLayout(this);
-  auto *form = new QFormLayout;
-  field_ = makeDayMonthField(this, "date", preset_);
-  form->addRow(qt(text::kStandardPostDateQuestion), field_);
-  layout->addLayout(form);
-  QPushButton *ok = nullptr;
-  addOkCancel(layout, &ok);
-  connect(ok, &QPushButton::clicked, this, [this] {
-    int day = 0, month = 0;
-    if (!takeDayMonth(field_, preset_, thirteenth_, day, month))
-      return;
-    date_ = format("%02i.%02i", day, month);
-    accept();
-  });
-  field_->setFocus();
-  field_->selectAll();
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    field_ = makeDayMonthField(this, "date", preset_);
+    form->addRow(qt(text::kStandardPostDateQuestion), field_);
+    layout->addLayout(form);
+    QPushButton* ok = nullptr;
+    addOkCancel(layout, &ok);
+    connect(ok, &QPushButton::clicked, this, [this] {
+        int day = 0, month = 0;
+        if (!takeDayMonth(field_, preset_, thirteenth_, day, month)) return;
+        date_ = format("%02i.%02i", day, month);
+        accept();
+    });
+    field_->setFocus();
+    field_->selectAll();
 }
 
 // --- Choosing one record
 // -----------------------------------------------------------------------------
 
-StandardChooseDialog::StandardChooseDialog(ShellContext &context,
-                                           const entry::StandardBookings &file,
-                                           bool byNumber)
-    : TellmarkDialog(context.frame, text::kStandardChooseTitle,
-                     "StandardChooseDialog") {
-  auto *layout = new QVBoxLayout(this);
-  layout->addWidget(makeHeading(this, text::kStandardChooseHeading));
-  list_ = makeRecordList(this);
-  for (int n = 1; n <= file.count(); ++n)
-    list_->addItem(standardRow(
-        format("%03i ", n), file.records()[static_cast<std::size_t>(n - 1)]));
-  list_->setCurrentRow(0);
-  layout->addWidget(list_);
-  layout->addWidget(new QLabel(qt(text::kStandardChooseKeys), this));
-  auto *form = new QFormLayout;
-  number_ = makeField(this, 3, "number");
-  form->addRow(qt(text::kStandardChooseNumber), number_);
-  layout->addLayout(form);
-  connect(number_, &QLineEdit::textEdited, this, [this](const QString &typed) {
-    bool ok = false;
-    const int n = typed.trimmed().toInt(&ok);
-    if (ok && n >= 1 && n <= list_->count())
-      list_->setCurrentRow(n - 1);
-  });
-  auto *buttons = new QHBoxLayout;
-  buttons->addStretch();
-  auto *take = new QPushButton(qt(text::kStandardChooseTake), this);
-  take->setObjectName(QStringLiteral("take"));
-  take->setDefault(true);
-  auto *cancel = new QPushButton(qt(text::kButtonCancel), this);
-  cancel->setObjectName(QStringLiteral("cancel"));
-  buttons->addWidget(take);
-  buttons->addWidget(cancel);
-  buttons->addStretch();
-  layout->addLayout(buttons);
-  connect(take, &QPushButton::clicked, this, [this] {
-    if (list_->currentRow() >= 0)
-      accept();
-  });
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  connect(list_, &QListWidget::itemActivated, this, [this] { accept(); });
-  if (byNumber)
-    number_->setFocus();
-  else
-    list_->setFocus();
+StandardChooseDialog::StandardChooseDialog(ShellContext& context, const entry::StandardBookings& file, bool byNumber)
+    : TellmarkDialog(context.frame, text::kStandardChooseTitle, "StandardChooseDialog") {
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(makeHeading(this, text::kStandardChooseHeading));
+    list_ = makeRecordList(this);
+    for (int n = 1; n <= file.count(); ++n)
+        list_->addItem(standardRow(format("%03i ", n), file.records()[static_cast<std::size_t>(n - 1)]));
+    list_->setCurrentRow(0);
+    layout->addWidget(list_);
+    layout->addWidget(new QLabel(qt(text::kStandardChooseKeys), this));
+    auto* form = new QFormLayout;
+    number_ = makeField(this, 3, "number");
+    form->addRow(qt(text::kStandardChooseNumber), number_);
+    layout->addLayout(form);
+    connect(number_, &QLineEdit::textEdited, this, [this](const QString& typed) {
+        bool ok = false;
+        const int n = typed.trimmed().toInt(&ok);
+        if (ok && n >= 1 && n <= list_->count()) list_->setCurrentRow(n - 1);
+    });
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    auto* take = new QPushButton(qt(text::kStandardChooseTake), this);
+    take->setObjectName(QStringLiteral("take"));
+    take->setDefault(true);
+    auto* cancel = new QPushButton(qt(text::kButtonCancel), this);
+    cancel->setObjectName(QStringLiteral("cancel"));
+    buttons->addWidget(take);
+    buttons->addWidget(cancel);
+    buttons->addStretch();
+    layout->addLayout(buttons);
+    connect(take, &QPushButton::clicked, this, [this] {
+        if (list_->currentRow() >= 0) accept();
+    });
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(list_, &QListWidget::itemActivated, this, [this] { accept(); });
+    if (byNumber)
+        number_->setFocus();
+    else
+        list_->setFocus();
 }
 
 // --- Print date
 // --------------------------------------------------------------------------------------
 
-StandardPrintDialog::StandardPrintDialog(ShellContext &context,
-                                         circles::CVt36Doc &doc)
-    : TellmarkDialog(context.frame, text::kStandardPrintTitle,
-                     "StandardPrintDialog"),
+StandardPrintDialog::StandardPrintDialog(ShellContext& context, circles::CVt36Doc& doc)
+    : TellmarkDialog(context.frame, text::kStandardPrintTitle, "StandardPrintDialog"),
       today_(doc.reportDefaults().today) {
-  auto *layout = new QVBoxLayout(this);
-  auto *form = new QFormLayout;
-  field_ = makePrintDateField(this, today_);
-  form->addRow(qt(text::kStandardPrintDateLabel), field_);
-  layout->addLayout(form);
-  QPushButton *ok = nullptr;
-  addOkCancel(layout, &ok);
-  connect(ok, &QPushButton::clicked, this, [this] {
-    if (takePrintDate(field_, today_, date_))
-      accept();
-  });
-  field_->setFocus();
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    field_ = makePrintDateField(this, today_);
+    form->addRow(qt(text::kStandardPrintDateLabel), field_);
+    layout->addLayout(form);
+    QPushButton* ok = nullptr;
+    addOkCancel(layout, &ok);
+    connect(ok, &QPushButton::clicked, this, [this] {
+        if (takePrintDate(field_, today_, date_)) accept();
+    });
+    field_->setFocus();
 }
 
 // --- Correction of a faulty line
 // ---------------------------------------------------------------------
 
-CorrectionDialog::CorrectionDialog(ShellContext &context,
-                                   circles::CVt36Doc &doc,
-                                   const ui::Question &question)
+CorrectionDialog::CorrectionDialog(ShellContext& context, circles::CVt36Doc& doc, const ui::Question& question)
     : TellmarkDialog(context.frame, question.caption, "CorrectionDialog"),
-      context_(context), doc_(doc) {
-  auto *layout = new QVBoxLayout(this);
-  names_ = new QLabel(this);
-  names_->setObjectName(QStringLiteral("names"));
-  names_->setFont(QFont(QStringLiteral("Monospace")));
-  layout->addWidget(names_);
-  layout->addWidget(makeHeading(this, text::kCorrectionHeading));
-  auto *row = new QHBoxLayout;
-  static constexpr std::array<std::pair<const char *, int>, 7> kFields = {
-      {{"date", 5},
-       {"document", 6},
-       {"debit", 5},
-       {"credit", 5},
-       {"text", 25},
-       {"amount", 11},
-       {"rate", 5}}};
-  for (std::size_t f = 0; f < fields_.size(); ++f) {
-    fields_[f] = makeField(this, kFields[f].second, kFields[f].first);
-    if (f < question.fields.size())
-      fields_[f]->setText(qt(question.fields[f]));
-    fields_[f]->installEventFilter(this);
-    fitWidth(fields_[f], kFields[f].second);
-    row->addWidget(fields_[f]);
-  }
-  layout->addLayout(row);
-  auto *info = new QLabel(qt(question.text), this);
-  info->setObjectName(QStringLiteral("info"));
-  layout->addWidget(info);
+      context_(context),
+      doc_(doc),
+      importLine_(question.kind == yearend::kCorrectionQuestion) {
+    auto* layout = new QVBoxLayout(this);
+    names_ = new QLabel(this);
+    names_->setObjectName(QStringLiteral("names"));
+    names_->setFont(QFont(QStringLiteral("Monospace")));
+    layout->addWidget(names_);
+    layout->addWidget(makeHeading(this, text::kCorrectionHeading));
+    auto* row = new QHBoxLayout;
+    static constexpr std::array<std::pair<const char*, int>, 7> kFields = {
+        {{"date", 5}, {"document", 6}, {"debit", 5}, {"credit", 5}, {"text", 25}, {"amount", 11}, {"rate", 5}}};
+    for (std::size_t f = 0; f < fields_.size(); ++f) {
+        fields_[f] = makeField(this, kFields[f].second, kFields[f].first);
+        if (f < question.fields.size()) fields_[f]->setText(qt(question.fields[f]));
+        fields_[f]->installEventFilter(this);
+        fitWidth(fields_[f], kFields[f].second);
+        row->addWidget(fields_[f]);
+    }
+    layout->addLayout(row);
+    info_ = new QLabel(qt(question.text), this);
+    info_->setObjectName(QStringLiteral("info"));
+    layout->addWidget(info_);
 
-  auto *buttons = new QHBoxLayout;
-  buttons->addStretch();
-  const std::array<QKeySequence, 3> keys = {QKeySequence(Qt::Key_F11),
-                                            QKeySequence(Qt::CTRL | Qt::Key_Y),
-                                            QKeySequence(Qt::Key_F9)};
-  for (std::size_t i = 0; i < question.answers.size(); ++i) {
-    auto *button = new QPushButton(qt(question.answers[i]), this);
-    button->setObjectName(QStringLiteral("answer%1").arg(i));
-    button->setAutoDefault(false);
-    const int code = DecisionDialog::kFirstAnswer + static_cast<int>(i);
-    connect(button, &QPushButton::clicked, this, [this, code] { done(code); });
-    if (i < keys.size())
-      connect(new QShortcut(keys[i], this), &QShortcut::activated, this,
-              [this, code] { done(code); });
-    buttons->addWidget(button);
-  }
-  auto *create = new QPushButton(qt(text::kCorrectionNewAccount), this);
-  create->setObjectName(QStringLiteral("newAccount"));
-  create->setAutoDefault(false);
-  connect(create, &QPushButton::clicked, this, &CorrectionDialog::newAccount);
-  connect(new QShortcut(QKeySequence(Qt::Key_F8), this), &QShortcut::activated,
-          this, &CorrectionDialog::newAccount);
-  buttons->addWidget(create);
-  buttons->addStretch();
-  layout->addLayout(buttons);
-  showNames();
-  for (QLineEdit *field : fields_)
-    connect(field, &QLineEdit::editingFinished, this,
-            &CorrectionDialog::showNames);
-  fields_[0]->setFocus();
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    const std::array<QKeySequence, 3> keys = {QKeySequence(Qt::Key_F11), QKeySequence(Qt::CTRL | Qt::Key_Y),
+                                              QKeySequence(Qt::Key_F9)};
+    for (std::size_t i = 0; i < question.answers.size(); ++i) {
+        auto* button = new QPushButton(qt(question.answers[i]), this);
+        button->setObjectName(QStringLiteral("answer%1").arg(i));
+        button->setAutoDefault(false);
+        const int code = DecisionDialog::kFirstAnswer + static_cast<int>(i);
+        connect(button, &QPushButton::clicked, this, [this, code] { done(code); });
+        if (i < keys.size())
+            connect(new QShortcut(keys[i], this), &QShortcut::activated, this, [this, code] { done(code); });
+        buttons->addWidget(button);
+    }
+    auto* create = new QPushButton(qt(text::kCorrectionNewAccount), this);
+    create->setObjectName(QStringLiteral("newAccount"));
+    create->setAutoDefault(false);
+    connect(create, &QPushButton::clicked, this, &CorrectionDialog::newAccount);
+    connect(new QShortcut(QKeySequence(Qt::Key_F8), this), &QShortcut::activated, this, &CorrectionDialog::newAccount);
+    buttons->addWidget(create);
+    buttons->addStretch();
+    layout->addLayout(buttons);
+    showNames();
+    for (QLineEdit* field : fields_)
+        connect(field, &QLineEdit::editingFinished, this, [this] {
+            showNames();
+            checkLine();
+        });
+    fields_[0]->setFocus();
 }
 
-bool CorrectionDialog::eventFilter(QObject *watched, QEvent *event) {
-  // Ctrl+Y is the line edit's redo; here it skips the line.
-  if (event->type() == QEvent::ShortcutOverride) {
-    const auto *key = static_cast<QKeyEvent *>(event);
-    if (key->key() == Qt::Key_Y &&
-        key->modifiers().testFlag(Qt::ControlModifier)) {
-      event->ignore();
-      return true;
+bool CorrectionDialog::eventFilter(QObject* watched, QEvent* event) {
+    // Ctrl+Y is the line edit's redo; here it skips the line.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Y && key->modifiers().testFlag(Qt::ControlModifier)) {
+            event->ignore();
+            return true;
+        }
     }
-  }
-  return TellmarkDialog::eventFilter(watched, event);
+    return TellmarkDialog::eventFilter(watched, event);
 }
 
 void CorrectionDialog::showNames() {
-  posting::Books books = doc_.books();
-  posting::AccountFiles files{doc_.reportCursor(), doc_.accountIndex(),
-                              doc_.balanceFile(),  doc_.settings().chart,
-                              context_.messages,   &books};
-  auto nameOf = [&files](QLineEdit *field) {
-    const std::string typed = config::trim(fieldText(field));
-    // Only a number is looked up: anything else would bring the message of an
-    // invalid number.
-    if (typed.empty() || typed.size() > 5 ||
-        typed.find_first_not_of("0123456789") != std::string::npos)
-      return std::string(25, ' ');
-    const posting::ChosenAccount found = posting::chooseAccount(files, typed);
-    return found.choice == posting::Choice::Found ? found.name
-                                                  : std::string(25, ' ');
-  };
-  names_->setText(qt(nameOf(fields_[2]) + "  " + nameOf(fields_[3])));
+    posting::Books books = doc_.books();
+    posting::AccountFiles files{doc_.reportCursor(),   doc_.accountIndex(), doc_.balanceFile(),
+                                doc_.settings().chart, context_.messages,   &books};
+    auto nameOf = [&files](QLineEdit* field) {
+        const std::string typed = config::trim(fieldText(field));
+        // Only a number is looked up: anything else would bring the message of an
+        // invalid number.
+        if (typed.empty() || typed.size() > 5 || typed.find_first_not_of("0123456789") != std::string::npos)
+            return std::string(25, ' ');
+        const posting::ChosenAccount found = posting::chooseAccount(files, typed);
+        return found.choice == posting::Choice::Found ? found.name : std::string(25, ' ');
+    };
+    names_->setText(qt(nameOf(fields_[2]) + "  " + nameOf(fields_[3])));
+}
+
+void CorrectionDialog::checkLine() {
+    yearend::ImportFields typed;
+    for (std::size_t f = 0; f < fields_.size(); ++f) typed[f] = fieldText(fields_[f]);
+    std::string fault;
+    if (importLine_) {
+        posting::Books books = doc_.books();
+        fault = yearend::checkImportLine(doc_, books, typed).fault;
+    } else {
+        fault = entry::standardLineFault(
+            doc_, ledger::BookingTexts{typed[0], typed[1], typed[2], typed[3], typed[4], typed[5], typed[6]});
+    }
+    info_->setText(qt(fault));
 }
 
 void CorrectionDialog::newAccount() {
-  posting::Books books = doc_.books();
-  posting::AccountFiles files{doc_.reportCursor(), doc_.accountIndex(),
-                              doc_.balanceFile(),  doc_.settings().chart,
-                              context_.messages,   &books};
-  // The first of the two accounts that is not there yet.
-  for (QLineEdit *field : {fields_[2], fields_[3]}) {
-    const std::string typed = config::trim(fieldText(field));
-    if (typed.empty() ||
-        typed.find_first_not_of("0123456789") != std::string::npos)
-      continue;
-    const posting::ChosenAccount found = posting::chooseAccount(files, typed);
-    if (found.choice != posting::Choice::NotFound)
-      continue;
-    NewAccountDialog dialog(context_, files, found.number);
-    context_.runner.run(dialog);
-    break;
-  }
-  showNames();
+    posting::Books books = doc_.books();
+    posting::AccountFiles files{doc_.reportCursor(),   doc_.accountIndex(), doc_.balanceFile(),
+                                doc_.settings().chart, context_.messages,   &books};
+    // The first of the two accounts that is not there yet.
+    for (QLineEdit* field : {fields_[2], fields_[3]}) {
+        const std::string typed = config::trim(fieldText(field));
+        if (typed.empty() || typed.find_first_not_of("0123456789") != std::string::npos) continue;
+        const posting::ChosenAccount found = posting::chooseAccount(files, typed);
+        if (found.choice != posting::Choice::NotFound) continue;
+        NewAccountDialog dialog(context_, files, found.number);
+        context_.runner.run(dialog);
+        break;
+    }
+    showNames();
+    checkLine();
 }
 
-void CorrectionDialog::writeBack(ui::Question &question) const {
-  if (question.fields.size() < fields_.size())
-    question.fields.resize(fields_.size());
-  for (std::size_t f = 0; f < fields_.size(); ++f)
-    question.fields[f] = fieldText(fields_[f]);
+void CorrectionDialog::writeBack(ui::Question& question) const {
+    if (question.fields.size() < fields_.size()) question.fields.resize(fields_.size());
+    for (std::size_t f = 0; f < fields_.size(); ++f) question.fields[f] = fieldText(fields_[f]);
 }
 
-int CorrectionDecisions::ask(ui::Question &question) {
-  if (question.kind != yearend::kCorrectionQuestion &&
-      question.kind != "standard-booking-correction")
-    return other_.ask(question);
-  CorrectionDialog dialog(context_, doc_, question);
-  const int answer = DecisionDialog::answerOf(context_.runner.run(dialog),
-                                              entry::kCorrectionCancel);
-  if (answer == entry::kCorrectionPost)
-    dialog.writeBack(question);
-  return answer;
+int CorrectionDecisions::ask(ui::Question& question) {
+    if (question.kind != yearend::kCorrectionQuestion && question.kind != "standard-booking-correction")
+        return other_.ask(question);
+    CorrectionDialog dialog(context_, doc_, question);
+    const int answer = DecisionDialog::answerOf(context_.runner.run(dialog), entry::kCorrectionCancel);
+    if (answer == entry::kCorrectionPost) dialog.writeBack(question);
+    return answer;
 }
 
-} // namespace tellmark::shell
+}  // namespace tellmark::shell

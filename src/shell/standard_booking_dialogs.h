@@ -22,94 +22,91 @@ namespace tellmark::shell {
 
 // One record as a list row: the first column (number or mark), then the line's
 // fields and the VAT amount.
-QString standardRow(const std::string &first,
-                    const ledger::StandardBookingRecord &record);
+QString standardRow(const std::string& first, const ledger::StandardBookingRecord& record);
 
 // "Standardbuchungen anlegen/ändern": the records in a list, the fields of the
 // current one below it. Enter or Tab go from field to field; leaving the VAT
 // rate (Enter or F12) writes the record and moves on.
 class StandardEditDialog : public TellmarkDialog {
-  Q_OBJECT
+    Q_OBJECT
 public:
-  StandardEditDialog(ShellContext &context, circles::CVt36Doc &doc,
-                     entry::StandardBookings &file);
-  int current() const { return current_; }
+    StandardEditDialog(ShellContext& context, circles::CVt36Doc& doc, entry::StandardBookings& file);
+    int current() const { return current_; }
 
 protected:
-  bool eventFilter(QObject *watched, QEvent *event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-  enum Field { kDocument, kDebit, kCredit, kText, kAmount, kRate, kFieldCount };
-  void refill();
-  void showRecord(int n);
-  bool writeCurrent();
-  void insertHere();
-  void removeHere();
-  void finish();
+    enum Field { kDocument, kDebit, kCredit, kText, kAmount, kRate, kFieldCount };
+    void refill();
+    void showRecord(int n);
+    bool writeCurrent();
+    void insertHere();
+    void removeHere();
+    void finish();
 
-  circles::CVt36Doc &doc_;
-  entry::StandardBookings &file_;
-  QListWidget *list_;
-  std::array<QLineEdit *, kFieldCount> fields_{};
-  int current_ = 1;
+    circles::CVt36Doc& doc_;
+    entry::StandardBookings& file_;
+    QListWidget* list_;
+    std::array<QLineEdit*, kFieldCount> fields_{};
+    int current_ = 1;
 };
 
 // "Standardbuchungen markieren": "X" or Enter sets the mark of the current
 // record, Space or Esc clears it.
 class StandardMarkDialog : public TellmarkDialog {
-  Q_OBJECT
+    Q_OBJECT
 public:
-  StandardMarkDialog(ShellContext &context, entry::StandardBookings &file);
+    StandardMarkDialog(ShellContext& context, entry::StandardBookings& file);
 
 protected:
-  bool eventFilter(QObject *watched, QEvent *event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-  void refill(int row);
+    void refill(int row);
 
-  entry::StandardBookings &file_;
-  QListWidget *list_;
+    entry::StandardBookings& file_;
+    QListWidget* list_;
 };
 
 // "Standardbuchungen verbuchen": the day and month of every line of the run.
 class StandardPostDateDialog : public TellmarkDialog {
-  Q_OBJECT
+    Q_OBJECT
 public:
-  StandardPostDateDialog(ShellContext &context, circles::CVt36Doc &doc);
-  const std::string &date() const { return date_; }
+    StandardPostDateDialog(ShellContext& context, circles::CVt36Doc& doc);
+    const std::string& date() const { return date_; }
 
 private:
-  QLineEdit *field_;
-  std::string preset_;
-  std::string date_;
-  bool thirteenth_;
+    QLineEdit* field_;
+    std::string preset_;
+    std::string date_;
+    bool thirteenth_;
 };
 
 // "Einzelne Standardbuchung zum Verbuchen auswählen": a record chosen in the
 // list or by its number.
 class StandardChooseDialog : public TellmarkDialog {
-  Q_OBJECT
+    Q_OBJECT
 public:
-  StandardChooseDialog(ShellContext &context,
-                       const entry::StandardBookings &file, bool byNumber);
-  int chosen() const { return list_->currentRow() + 1; }
+    StandardChooseDialog(ShellContext& context, const entry::StandardBookings& file, bool byNumber);
+    int chosen() const { return list_->currentRow() + 1; }
 
 private:
-  QListWidget *list_;
-  QLineEdit *number_;
+    QListWidget* list_;
+    QLineEdit* number_;
 };
 
 // "Standardbuchungen ausgeben": the print date of the list.
 class StandardPrintDialog : public TellmarkDialog {
-  Q_OBJECT
+    Q_OBJECT
 public:
-  StandardPrintDialog(ShellContext &context, circles::CVt36Doc &doc);
-  const reports::ReportRequest &printDate() const { return date_; }
+    StandardPrintDialog(ShellContext& context, circles::CVt36Doc& doc);
+    const reports::ReportRequest& printDate() const { return date_; }
 
 private:
-  QLineEdit *field_;
-  std::string today_;
-  reports::ReportRequest date_;
+    QLineEdit* field_;
+    std::string today_;
+    reports::ReportRequest date_;
 };
 
 // "Fehlerhaften Buchungssatz ergänzen/überprüfen": the line's seven fields, the
@@ -117,37 +114,40 @@ private:
 // DecisionDialog's result codes; "Konto anlegen (F8)" sets up the account that
 // is not found and stays in the dialog.
 class CorrectionDialog : public TellmarkDialog {
-  Q_OBJECT
+    Q_OBJECT
 public:
-  CorrectionDialog(ShellContext &context, circles::CVt36Doc &doc,
-                   const ui::Question &question);
-  void writeBack(ui::Question &question) const;
+    CorrectionDialog(ShellContext& context, circles::CVt36Doc& doc, const ui::Question& question);
+    void writeBack(ui::Question& question) const;
 
 protected:
-  bool eventFilter(QObject *watched, QEvent *event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-  void newAccount();
-  void showNames();
+    void newAccount();
+    void showNames();
+    // The information line names the first fault of the line as it stands.
+    void checkLine();
 
-  ShellContext &context_;
-  circles::CVt36Doc &doc_;
-  std::array<QLineEdit *, 7> fields_{};
-  QLabel *names_;
+    ShellContext& context_;
+    circles::CVt36Doc& doc_;
+    bool importLine_;
+    std::array<QLineEdit*, 7> fields_{};
+    QLabel* names_;
+    QLabel* info_;
 };
 
 // The desktop's decisions with the correction dialog for the posting runs and
 // the import.
 class CorrectionDecisions : public ui::Decisions {
 public:
-  CorrectionDecisions(ShellContext &context, circles::CVt36Doc &doc)
-      : context_(context), doc_(doc), other_(context) {}
-  int ask(ui::Question &question) override;
+    CorrectionDecisions(ShellContext& context, circles::CVt36Doc& doc)
+        : context_(context), doc_(doc), other_(context) {}
+    int ask(ui::Question& question) override;
 
 private:
-  ShellContext &context_;
-  circles::CVt36Doc &doc_;
-  DialogDecisions other_;
+    ShellContext& context_;
+    circles::CVt36Doc& doc_;
+    DialogDecisions other_;
 };
 
-} // namespace tellmark::shell
+}  // namespace tellmark::shell

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QListWidget>
+#include <QRadioButton>
 #include <QTest>
 
 #include "shell/command_ids.h"
@@ -17,233 +18,220 @@ using namespace tellmark::shell;
 
 namespace {
 
-QLineEdit *fieldOf(QDialog &d, const char *name) {
-  return d.findChild<QLineEdit *>(QString::fromLatin1(name));
-}
+QLineEdit* fieldOf(QDialog& d, const char* name) { return d.findChild<QLineEdit*>(QString::fromLatin1(name)); }
 
-} // namespace
+}  // namespace
 
 class StandardBookingsTest : public QObject {
-  Q_OBJECT
+    Q_OBJECT
 private Q_SLOTS:
-  void init() {
-    dir_ = std::make_unique<shell::testing::StartDirectory>();
-    cli({"circle", "create", "1", "--name", "Muster GmbH", "--year", "2024",
-         "--chart-from", "skr03"});
-    runner_ = std::make_unique<shell::testing::ScriptedRunner>();
-  }
-  void cleanup() {
-    frame_.reset();
-    runner_.reset();
-    dir_.reset();
-  }
+    void init() {
+        dir_ = std::make_unique<shell::testing::StartDirectory>();
+        cli({"circle", "create", "1", "--name", "Muster GmbH", "--year", "2024", "--chart-from", "skr03"});
+        runner_ = std::make_unique<shell::testing::ScriptedRunner>();
+    }
+    void cleanup() {
+        frame_.reset();
+        runner_.reset();
+        dir_.reset();
+    }
 
-  // Two records typed, the last field left with Enter each time; a third line
-  // started and deleted with the keys of the dialog leaves the file as it was.
-  void typedRecordsReachTheFile() {
-    open();
-    runner_->on("StandardEditDialog", [](QDialog &d) {
-      auto typeLine = [&d](const char *doc, const char *text,
-                           const char *amount) {
-        shell::testing::type(d, "document", QString::fromLatin1(doc));
-        shell::testing::type(d, "debit", QStringLiteral("1200"));
-        shell::testing::type(d, "credit", QStringLiteral("8400"));
-        shell::testing::type(d, "text", QString::fromLatin1(text));
-        shell::testing::type(d, "amount", QString::fromLatin1(amount));
-        shell::testing::type(d, "rate", QStringLiteral("19"));
-        QTest::keyClick(fieldOf(d, "rate"), Qt::Key_Return);
-      };
-      typeLine("R1", "Miete", "119");
-      typeLine("", "Wartung .#", "0");
-      // Back to the first record: its fields show it again.
-      QTest::keyClick(fieldOf(d, "document"), Qt::Key_Home,
-                      Qt::ControlModifier);
-      if (fieldOf(d, "text")->text() != QStringLiteral("Miete"))
-        return -1;
-      return shell::testing::click(d, "end");
-    });
-    QVERIFY(frame_->runCommand(cmd::kStandardEdit));
-    QVERIFY(runner_->unanswered.empty());
-    QVERIFY(runner_->messages.empty());
-    const std::string file = standardFile();
-    QCOMPARE(file.size(), std::size_t(128));
-    QCOMPARE(QString::fromLatin1(file.substr(0, 64).c_str()),
-             QStringLiteral("X    R1     1200 8400Miete                        "
-                            " 119.0019.00\r\n"));
-    QCOMPARE(QString::fromLatin1(file.substr(64, 46).c_str()),
-             QStringLiteral("X           1200 8400Wartung .#               "));
-    QCOMPARE(QString::fromLatin1(file.substr(110, 11).c_str()),
-             QStringLiteral("       0.00"));
+    // Two records typed, the last field left with Enter each time; a third line
+    // started and deleted with the keys of the dialog leaves the file as it was.
+    void typedRecordsReachTheFile() {
+        open();
+        runner_->on("StandardEditDialog", [](QDialog& d) {
+            auto typeLine = [&d](const char* doc, const char* text, const char* amount) {
+                shell::testing::type(d, "document", QString::fromLatin1(doc));
+                shell::testing::type(d, "debit", QStringLiteral("1200"));
+                shell::testing::type(d, "credit", QStringLiteral("8400"));
+                shell::testing::type(d, "text", QString::fromLatin1(text));
+                shell::testing::type(d, "amount", QString::fromLatin1(amount));
+                shell::testing::type(d, "rate", QStringLiteral("19"));
+                QTest::keyClick(fieldOf(d, "rate"), Qt::Key_Return);
+            };
+            typeLine("R1", "Miete", "119");
+            typeLine("", "Wartung .#", "0");
+            // Back to the first record: its fields show it again.
+            QTest::keyClick(fieldOf(d, "document"), Qt::Key_Home, Qt::ControlModifier);
+            if (fieldOf(d, "text")->text() != QStringLiteral("Miete")) return -1;
+            return shell::testing::click(d, "end");
+        });
+        QVERIFY(frame_->runCommand(cmd::kStandardEdit));
+        QVERIFY(runner_->unanswered.empty());
+        QVERIFY(runner_->messages.empty());
+        const std::string file = standardFile();
+        QCOMPARE(file.size(), std::size_t(128));
+        QCOMPARE(QString::fromLatin1(file.substr(0, 64).c_str()),
+                 QStringLiteral("X    R1     1200 8400Miete                        "
+                                " 119.0019.00\r\n"));
+        QCOMPARE(QString::fromLatin1(file.substr(64, 46).c_str()),
+                 QStringLiteral("X           1200 8400Wartung .#               "));
+        QCOMPARE(QString::fromLatin1(file.substr(110, 11).c_str()), QStringLiteral("       0.00"));
 
-    // The same account twice is refused at the end, and the dialog stays open
-    // on that record.
-    frame_.reset();
-    cli({"standard", "add", "-k", "1", "--debit", "1200", "--credit", "8400",
-         "--text", "Dritte", "--amount", "5"});
-    const std::string path = standardPath();
-    std::string bytes = shell::testing::readAll(path);
-    bytes.replace(128 + 16, 5, " 1200");
-    writeFile(path, bytes);
-    open();
-    int endResult = 0;
-    runner_->on("StandardEditDialog", [&endResult](QDialog &d) {
-      endResult = shell::testing::click(d, "end");
-      auto *list = d.findChild<QListWidget *>(QStringLiteral("records"));
-      if (list->currentRow() != 2)
-        return -2;
-      // Deleted with Ctrl+Y, the others pass.
-      QTest::keyClick(fieldOf(d, "document"), Qt::Key_Y, Qt::ControlModifier);
-      return shell::testing::click(d, "end");
-    });
-    QVERIFY(frame_->runCommand(cmd::kStandardEdit));
-    QCOMPARE(endResult, -1);
-    QCOMPARE(runner_->messages.size(), std::size_t(1));
-    QCOMPARE(runner_->messages[0].heading, QStringLiteral("FEHLER"));
-    QVERIFY(runner_->messages[0].text.startsWith(
-        QStringLiteral("Kontofehler in Buchungssatz Nummer: 3\n")));
-    QCOMPARE(shell::testing::readAll(path), file);
-  }
+        // The same account twice is refused at the end, and the dialog stays open
+        // on that record.
+        frame_.reset();
+        cli({"standard", "add", "-k", "1", "--debit", "1200", "--credit", "8400", "--text", "Dritte", "--amount", "5"});
+        const std::string path = standardPath();
+        std::string bytes = shell::testing::readAll(path);
+        bytes.replace(128 + 16, 5, " 1200");
+        writeFile(path, bytes);
+        open();
+        int endResult = 0;
+        runner_->on("StandardEditDialog", [&endResult](QDialog& d) {
+            endResult = shell::testing::click(d, "end");
+            auto* list = d.findChild<QListWidget*>(QStringLiteral("records"));
+            if (list->currentRow() != 2) return -2;
+            // Deleted with Ctrl+Y, the others pass.
+            QTest::keyClick(fieldOf(d, "document"), Qt::Key_Y, Qt::ControlModifier);
+            return shell::testing::click(d, "end");
+        });
+        QVERIFY(frame_->runCommand(cmd::kStandardEdit));
+        QCOMPARE(endResult, -1);
+        QCOMPARE(runner_->messages.size(), std::size_t(1));
+        QCOMPARE(runner_->messages[0].heading, QStringLiteral("FEHLER"));
+        QVERIFY(runner_->messages[0].text.startsWith(QStringLiteral("Kontofehler in Buchungssatz Nummer: 3\n")));
+        QCOMPARE(shell::testing::readAll(path), file);
+    }
 
-  // Space clears the mark and moves on, "X" sets it; only the marked records
-  // are posted, the incomplete one after its correction; a skipped one is left
-  // out and the run goes on.
-  void markedRecordsArePosted() {
-    addRecord("Miete", "119", "R1");
-    addRecord("Wartung .#", "0", "");
-    addRecord("Porto", "10", "P1");
-    open();
-    runner_->on("StandardMarkDialog", [](QDialog &d) {
-      auto *list = d.findChild<QListWidget *>(QStringLiteral("records"));
-      QTest::keyClick(list, Qt::Key_Space); // record 1 unmarked
-      QTest::keyClick(list, Qt::Key_X);     // record 2 stays marked
-      if (list->currentRow() != 2)
-        return -2;
-      QTest::keyClick(list,
-                      Qt::Key_Escape); // record 3 unmarked, the dialog stays
-      if (list->currentRow() != 2 ||
-          !list->item(2)->text().startsWith(QStringLiteral("       ")))
-        return -3;
-      QTest::keyClick(list, Qt::Key_Return); // and marked again
-      return shell::testing::click(d, "end");
-    });
-    QVERIFY(frame_->runCommand(cmd::kStandardMark));
-    std::string file = standardFile();
-    QCOMPARE(file.size(), std::size_t(192));
-    QCOMPARE(QString(QChar(file[0])) + QChar(file[64]) + QChar(file[128]),
-             QStringLiteral(" XX"));
+    // Space clears the mark and moves on, "X" sets it; only the marked records
+    // are posted, the incomplete one after its correction; a skipped one is left
+    // out and the run goes on.
+    void markedRecordsArePosted() {
+        addRecord("Miete", "119", "R1");
+        addRecord("Wartung .#", "0", "");
+        addRecord("Porto", "10", "P1");
+        open();
+        runner_->on("StandardMarkDialog", [](QDialog& d) {
+            auto* list = d.findChild<QListWidget*>(QStringLiteral("records"));
+            QTest::keyClick(list, Qt::Key_Space);  // record 1 unmarked
+            QTest::keyClick(list, Qt::Key_X);      // record 2 stays marked
+            if (list->currentRow() != 2) return -2;
+            QTest::keyClick(list,
+                            Qt::Key_Escape);  // record 3 unmarked, the dialog stays
+            if (list->currentRow() != 2 || !list->item(2)->text().startsWith(QStringLiteral("       "))) return -3;
+            QTest::keyClick(list, Qt::Key_Return);  // and marked again
+            return shell::testing::click(d, "end");
+        });
+        QVERIFY(frame_->runCommand(cmd::kStandardMark));
+        std::string file = standardFile();
+        QCOMPARE(file.size(), std::size_t(192));
+        QCOMPARE(QString(QChar(file[0])) + QChar(file[64]) + QChar(file[128]), QStringLiteral(" XX"));
 
-    runner_->on("StandardPostDialog",
-                shell::testing::answerWith("date", QStringLiteral("15.03")));
-    QString fault;
-    runner_->on("CorrectionDialog", [&fault](QDialog &d) {
-      fault = d.findChild<QLabel *>(QStringLiteral("info"))->text();
-      if (fieldOf(d, "date")->text() != QStringLiteral("15.03"))
-        return -2;
-      shell::testing::setField(d, "text", QStringLiteral("Wartung März"));
-      shell::testing::setField(d, "amount", QStringLiteral("238"));
-      return shell::testing::click(d, "answer0");
-    });
-    QVERIFY(frame_->runCommand(cmd::kStandardPostMarked));
-    QCOMPARE(fault,
-             QString::fromUtf8("Eingabe an der Text-Markierung  '.#'  fehlt."));
-    QCOMPARE(
-        runner_->messages.back().text,
-        QStringLiteral("Es wurden 2 Standardbuchungen erfolgreich verbucht"));
-    std::string journal =
-        shell::testing::readAll(dir_->file("BK000001/B2024001.jou"));
-    QCOMPARE(journal.size(), std::size_t(2 * 64));
-    QCOMPARE(QString::fromLatin1(journal.substr(0, 5).c_str()),
-             QStringLiteral("15.03"));
-    QCOMPARE(QString::fromLatin1(journal.substr(21, 12).c_str()),
-             QString::fromUtf8("Wartung März"));
-    QCOMPARE(QString::fromLatin1(journal.substr(64 + 21, 5).c_str()),
-             QStringLiteral("Porto"));
-    QCOMPARE(frame_->view()->model()->currentNumber(),
-             3L); // the new line after the two bookings
+        runner_->on("StandardPostDialog", shell::testing::answerWith("date", QStringLiteral("15.03")));
+        QString fault;
+        runner_->on("CorrectionDialog", [&fault](QDialog& d) {
+            fault = d.findChild<QLabel*>(QStringLiteral("info"))->text();
+            if (fieldOf(d, "date")->text() != QStringLiteral("15.03")) return -2;
+            shell::testing::setField(d, "text", QStringLiteral("Wartung März"));
+            shell::testing::setField(d, "amount", QStringLiteral("238"));
+            return shell::testing::click(d, "answer0");
+        });
+        QVERIFY(frame_->runCommand(cmd::kStandardPostMarked));
+        QCOMPARE(fault, QString::fromUtf8("Eingabe an der Text-Markierung  '.#'  fehlt."));
+        QCOMPARE(runner_->messages.back().text, QStringLiteral("Es wurden 2 Standardbuchungen erfolgreich verbucht"));
+        std::string journal = shell::testing::readAll(dir_->file("BK000001/B2024001.jou"));
+        QCOMPARE(journal.size(), std::size_t(2 * 64));
+        QCOMPARE(QString::fromLatin1(journal.substr(0, 5).c_str()), QStringLiteral("15.03"));
+        QCOMPARE(QString::fromLatin1(journal.substr(21, 12).c_str()), QString::fromUtf8("Wartung März"));
+        QCOMPARE(QString::fromLatin1(journal.substr(64 + 21, 5).c_str()), QStringLiteral("Porto"));
+        QCOMPARE(frame_->view()->model()->currentNumber(),
+                 3L);  // the new line after the two bookings
 
-    // Skipped: only record 3 is posted.
-    runner_->on("StandardPostDialog",
-                shell::testing::answerWith("date", QStringLiteral("15.04")));
-    runner_->on("CorrectionDialog", shell::testing::press("answer1"));
-    QVERIFY(frame_->runCommand(cmd::kStandardPostMarked));
-    QCOMPARE(
-        runner_->messages.back().text,
-        QStringLiteral("Es wurden 1 Standardbuchungen erfolgreich verbucht"));
-    journal = shell::testing::readAll(dir_->file("BK000001/B2024001.jou"));
-    QCOMPARE(journal.size(), std::size_t(3 * 64));
-    QCOMPARE(QString::fromLatin1(journal.substr(128 + 21, 5).c_str()),
-             QStringLiteral("Porto"));
-    QCOMPARE(frame_->view()->model()->currentNumber(), 4L);
-  }
+        // Skipped: only record 3 is posted.
+        runner_->on("StandardPostDialog", shell::testing::answerWith("date", QStringLiteral("15.04")));
+        runner_->on("CorrectionDialog", shell::testing::press("answer1"));
+        QVERIFY(frame_->runCommand(cmd::kStandardPostMarked));
+        QCOMPARE(runner_->messages.back().text, QStringLiteral("Es wurden 1 Standardbuchungen erfolgreich verbucht"));
+        journal = shell::testing::readAll(dir_->file("BK000001/B2024001.jou"));
+        QCOMPARE(journal.size(), std::size_t(3 * 64));
+        QCOMPARE(QString::fromLatin1(journal.substr(128 + 21, 5).c_str()), QStringLiteral("Porto"));
+        QCOMPARE(frame_->view()->model()->currentNumber(), 4L);
+    }
 
-  // The record typed by number goes into the new line; with an amount of 0.00
-  // the cursor waits there.
-  void chosenRecordGoesIntoTheNewLine() {
-    addRecord("Miete", "119", "R1");
-    addRecord("Wartung", "0", "W1");
-    open();
-    runner_->on("StandardChooseDialog", [](QDialog &d) {
-      shell::testing::type(d, "number", QStringLiteral("2"));
-      return shell::testing::click(d, "take");
-    });
-    QVERIFY(frame_->runCommand(cmd::kStandardPostNumber));
-    entry::EntryFormModel &model = *frame_->view()->model();
-    QCOMPARE(model.currentNumber(), 1L);
-    const QString line =
-        QString::fromLatin1(model.row(model.cursorRow()).c_str());
-    QVERIFY2(line.contains(QStringLiteral("W1")) &&
-                 line.contains(QStringLiteral("Wartung")),
-             qPrintable(line));
-    QVERIFY(
-        shell::testing::readAll(dir_->file("BK000001/B2024001.jou")).empty());
+    // The record typed by number goes into the new line; with an amount of 0.00
+    // the cursor waits there.
+    void chosenRecordGoesIntoTheNewLine() {
+        addRecord("Miete", "119", "R1");
+        addRecord("Wartung", "0", "W1");
+        open();
+        runner_->on("StandardChooseDialog", [](QDialog& d) {
+            shell::testing::type(d, "number", QStringLiteral("2"));
+            return shell::testing::click(d, "take");
+        });
+        QVERIFY(frame_->runCommand(cmd::kStandardPostNumber));
+        entry::EntryFormModel& model = *frame_->view()->model();
+        QCOMPARE(model.currentNumber(), 1L);
+        const QString line = QString::fromLatin1(model.row(model.cursorRow()).c_str());
+        QVERIFY2(line.contains(QStringLiteral("W1")) && line.contains(QStringLiteral("Wartung")), qPrintable(line));
+        QVERIFY(shell::testing::readAll(dir_->file("BK000001/B2024001.jou")).empty());
 
-    // Without any record the choice is not opened.
-    frame_.reset();
-    cli({"standard", "delete", "-k", "1", "1"});
-    cli({"standard", "delete", "-k", "1", "1"});
-    open();
-    QVERIFY(frame_->runCommand(cmd::kStandardPostChoice));
-    QCOMPARE(runner_->messages.back().text,
-             QStringLiteral("Es sind noch keine Standardbuchungen angelegt !"));
-    QCOMPARE(runner_->dialogs.back(), QStringLiteral("MessageDialog"));
-  }
+        // Without any record the choice is not opened.
+        frame_.reset();
+        cli({"standard", "delete", "-k", "1", "1"});
+        cli({"standard", "delete", "-k", "1", "1"});
+        open();
+        QVERIFY(frame_->runCommand(cmd::kStandardPostChoice));
+        QCOMPARE(runner_->messages.back().text, QStringLiteral("Es sind noch keine Standardbuchungen angelegt !"));
+        QCOMPARE(runner_->dialogs.back(), QStringLiteral("MessageDialog"));
+    }
+
+    // The printed list through the text-file output is the command line's list of the same date.
+    void printedListAsTheCommandLine() {
+        addRecord("Miete", "119", "R1");
+        addRecord("Wartung .#", "0", "");
+        open();
+        runner_->on("StandardPrintDialog", shell::testing::answerWith("printDate", QStringLiteral("01.04.24")));
+        runner_->on("OutputDialog", [](QDialog& d) {
+            auto* button = d.findChild<QRadioButton*>(QStringLiteral("textFile"));
+            if (!button) return -1;
+            button->setChecked(true);
+            return shell::testing::click(d, "ok");
+        });
+        runner_->on("TextFileNameDialog", shell::testing::answerWith("name", QStringLiteral("liste.txt")));
+        QVERIFY(frame_->runCommand(cmd::kStandardPrint));
+        QVERIFY(runner_->unanswered.empty());
+        QVERIFY(runner_->messages.empty());
+        const std::string written = shell::testing::readAll(dir_->file("BK000001/liste.txt"));
+        QVERIFY(written.find("STANDARDBUCHUNGEN") != std::string::npos);
+        frame_.reset();
+        const std::string out = dir_->file("cli.txt");
+        cli({"standard", "print", "-k", "1", "--print-date", "01.04.2024", "--out", out});
+        QVERIFY(shell::testing::readAll(out) == written);
+    }
 
 private:
-  void cli(const std::vector<std::string> &args) {
-    const auto r = tellmark::testing::runCli(dir_->path().toStdString(), args);
-    QVERIFY2(r.exitCode == 0, r.err.c_str());
-  }
-  void addRecord(const char *text, const char *amount, const char *doc) {
-    cli({"standard", "add", "-k", "1", "--debit", "1200", "--credit", "8400",
-         "--text", text, "--amount", amount, "--rate", "19", "--doc", doc});
-  }
-  void open() {
-    frame_ = shell::testing::openFrame(*runner_);
-    QVERIFY(frame_);
-  }
-  std::string standardPath() {
-    const QStringList found =
-        QDir(dir_->path()).entryList({QStringLiteral("*.stn")}, QDir::Files);
-    if (found.size() == 1)
-      return (dir_->path() + QLatin1Char('/') + found[0]).toStdString();
-    const QStringList inCircle =
-        QDir(dir_->path() + QStringLiteral("/BK000001"))
-            .entryList({QStringLiteral("*.stn")}, QDir::Files);
-    return inCircle.isEmpty()
-               ? std::string()
-               : (dir_->path() + QStringLiteral("/BK000001/") + inCircle[0])
-                     .toStdString();
-  }
-  std::string standardFile() { return shell::testing::readAll(standardPath()); }
-  static void writeFile(const std::string &path, const std::string &bytes) {
-    QFile f(QString::fromStdString(path));
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes.data(), static_cast<qint64>(bytes.size()));
-  }
+    void cli(const std::vector<std::string>& args) {
+        const auto r = tellmark::testing::runCli(dir_->path().toStdString(), args);
+        QVERIFY2(r.exitCode == 0, r.err.c_str());
+    }
+    void addRecord(const char* text, const char* amount, const char* doc) {
+        cli({"standard", "add", "-k", "1", "--debit", "1200", "--credit", "8400", "--text", text, "--amount", amount,
+             "--rate", "19", "--doc", doc});
+    }
+    void open() {
+        frame_ = shell::testing::openFrame(*runner_);
+        QVERIFY(frame_);
+    }
+    std::string standardPath() {
+        const QStringList found = QDir(dir_->path()).entryList({QStringLiteral("*.stn")}, QDir::Files);
+        if (found.size() == 1) return (dir_->path() + QLatin1Char('/') + found[0]).toStdString();
+        const QStringList inCircle =
+            QDir(dir_->path() + QStringLiteral("/BK000001")).entryList({QStringLiteral("*.stn")}, QDir::Files);
+        return inCircle.isEmpty() ? std::string()
+                                  : (dir_->path() + QStringLiteral("/BK000001/") + inCircle[0]).toStdString();
+    }
+    std::string standardFile() { return shell::testing::readAll(standardPath()); }
+    static void writeFile(const std::string& path, const std::string& bytes) {
+        QFile f(QString::fromStdString(path));
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    }
 
-  std::unique_ptr<shell::testing::StartDirectory> dir_;
-  std::unique_ptr<shell::testing::ScriptedRunner> runner_;
-  std::unique_ptr<CMainFrame> frame_;
+    std::unique_ptr<shell::testing::StartDirectory> dir_;
+    std::unique_ptr<shell::testing::ScriptedRunner> runner_;
+    std::unique_ptr<CMainFrame> frame_;
 };
 
 TELLMARK_SHELL_TEST_MAIN(StandardBookingsTest)
