@@ -98,7 +98,7 @@ void ReportCommands::standardBookings() {
     setPrintDate(request, dialog.printDate());
     reports::PrintFile printFile(doc_.paths()[config::DocumentPaths::kSlotPrintFile], context_.messages);
     if (reports::GenerateStandardBookingsList(printFile, request, file.records(), doc_.settings()) != 1) return;
-    chooseAndSend(printFile, PrintRule::Narrow);
+    chooseAndSend(printFile, reports::PrintRuleFor(printFile.width(), false));
 }
 
 void ReportCommands::trialBalance() {
