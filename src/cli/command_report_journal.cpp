@@ -15,6 +15,7 @@
 #include "reports/collective_sheets_report.h"
 #include "reports/journal_report.h"
 #include "reports/journal_report_books.h"
+#include "reports/journal_scan.h"
 #include "reports/month_evaluation_report.h"
 #include "reports/vat_return_report.h"
 
@@ -37,13 +38,9 @@ void dayMonthOption(const ReportRun& run, const std::string& name, const std::st
     month = m;
 }
 
-struct Window {
-    int fromDay, fromMonth, toDay, toMonth;
-};
-
-Window windowOptions(const ReportRun& run) {
+reports::DateWindow windowOptions(const ReportRun& run) {
     const auto& defaults = run.doc.reportDefaults();
-    Window w{};
+    reports::DateWindow w;
     dayMonthOption(run, "--from", defaults.firstOfMonth, w.fromDay, w.fromMonth);
     dayMonthOption(run, "--to", defaults.lastOfMonth, w.toDay, w.toMonth);
     return w;
@@ -85,18 +82,15 @@ int generateFromJournal(ReportRun& run, const std::string& kind, reports::PrintF
     const Arguments& args = run.args;
     known = true;
     if (kind == "journal") {
-        const Window w = windowOptions(run);
-        reports::JournalOptions options{w.fromDay, w.fromMonth, w.toDay, w.toMonth};
+        reports::JournalOptions options;
+        reports::SetWindow(options, windowOptions(run));
         reports::FillJournalRequest(run.request, options, run.year);
         return reports::GenerateJournal(printFile, run.request, options, books);
     }
     if (kind == "account-sheets") {
-        const Window w = windowOptions(run);
+        const reports::DateWindow w = windowOptions(run);
         reports::AccountSheetsOptions options;
-        options.fromDay = w.fromDay;
-        options.fromMonth = w.fromMonth;
-        options.toDay = w.toDay;
-        options.toMonth = w.toMonth;
+        reports::SetWindow(options, w);
         if (!accountOption(run, "--from-account", doc.reportDefaults().firstAccount, options.accountFrom) ||
             !accountOption(run, "--to-account", doc.reportDefaults().lastAccount, options.accountTo))
             return 0;
@@ -106,26 +100,20 @@ int generateFromJournal(ReportRun& run, const std::string& kind, reports::PrintF
         return reports::GenerateAccountSheets(printFile, run.request, options, books);
     }
     if (kind == "cash-book") {
-        const Window w = windowOptions(run);
+        const reports::DateWindow w = windowOptions(run);
         reports::CashBookOptions options;
         if (!accountOption(run, "--account", "", options.account)) return 0;
-        options.fromDay = w.fromDay;
-        options.fromMonth = w.fromMonth;
-        options.toDay = w.toDay;
-        options.toMonth = w.toMonth;
+        reports::SetWindow(options, w);
         reports::FillCashBookRequest(run.request, options, run.year);
         return reports::GenerateCashBook(printFile, run.request, options, books);
     }
     if (kind == "collective") {
-        const Window w = windowOptions(run);
+        const reports::DateWindow w = windowOptions(run);
         reports::CollectiveSheetsOptions options;
         reports::AccountSelection group;
         if (reports::SelectByGroup(args.required("--group"), group, run.ctx.messages) != 1) return 0;
         options.group = group.pattern;
-        options.fromDay = w.fromDay;
-        options.fromMonth = w.fromMonth;
-        options.toDay = w.toDay;
-        options.toMonth = w.toMonth;
+        reports::SetWindow(options, w);
         reports::FillCollectiveSheetsRequest(run.request, options, run.year);
         return reports::GenerateCollectiveSheets(printFile, run.request, options, books);
     }

@@ -34,14 +34,9 @@ std::uint32_t LineOf(std::size_t row, std::uint32_t role) { return static_cast<s
 }  // namespace
 
 void FillAccountSheetsRequest(ReportRequest& request, const AccountSheetsOptions& options, const BookingYear& year) {
-    const DateWindow window =
-        SheetWindow(options.fromDay, options.fromMonth, options.toDay, options.toMonth, year.firstMonth);
-    request.fromDay = window.fromDay;
-    request.fromMonth = window.fromMonth;
-    request.fromYear = YearOfMonth(window.fromMonth, year);
-    request.toDay = window.toDay;
-    request.toMonth = window.toMonth;
-    request.toYear = YearOfMonth(window.toMonth, year);
+    SetRequestWindow(request,
+                     SheetWindow(options.fromDay, options.fromMonth, options.toDay, options.toMonth, year.firstMonth),
+                     year);
 }
 
 int GenerateAccountSheets(PrintFile& printFile, ReportRequest& request, const AccountSheetsOptions& options,

@@ -62,12 +62,7 @@ private:
 }  // namespace
 
 void FillCashBookRequest(ReportRequest& request, const CashBookOptions& options, const BookingYear& year) {
-    request.fromDay = options.fromDay;
-    request.fromMonth = options.fromMonth;
-    request.fromYear = YearOfMonth(options.fromMonth, year);
-    request.toDay = options.toDay;
-    request.toMonth = options.toMonth;
-    request.toYear = YearOfMonth(options.toMonth, year);
+    SetRequestWindow(request, {options.fromDay, options.fromMonth, options.toDay, options.toMonth}, year);
 }
 
 int GenerateCashBook(PrintFile& printFile, ReportRequest& request, const CashBookOptions& options,

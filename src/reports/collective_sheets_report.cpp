@@ -16,14 +16,9 @@ namespace tellmark::reports {
 
 void FillCollectiveSheetsRequest(ReportRequest& request, const CollectiveSheetsOptions& options,
                                  const BookingYear& year) {
-    const DateWindow window =
-        SheetWindow(options.fromDay, options.fromMonth, options.toDay, options.toMonth, year.firstMonth);
-    request.fromDay = window.fromDay;
-    request.fromMonth = window.fromMonth;
-    request.fromYear = YearOfMonth(window.fromMonth, year);
-    request.toDay = window.toDay;
-    request.toMonth = window.toMonth;
-    request.toYear = YearOfMonth(window.toMonth, year);
+    SetRequestWindow(request,
+                     SheetWindow(options.fromDay, options.fromMonth, options.toDay, options.toMonth, year.firstMonth),
+                     year);
 }
 
 int GenerateCollectiveSheets(PrintFile& printFile, ReportRequest& request, const CollectiveSheetsOptions& options,

@@ -169,12 +169,7 @@ private:
 }  // namespace
 
 void FillJournalRequest(ReportRequest& request, const JournalOptions& options, const BookingYear& year) {
-    request.fromDay = options.fromDay;
-    request.fromMonth = options.fromMonth;
-    request.fromYear = YearOfMonth(options.fromMonth, year);
-    request.toDay = options.toDay;
-    request.toMonth = options.toMonth;
-    request.toYear = YearOfMonth(options.toMonth, year);
+    SetRequestWindow(request, {options.fromDay, options.fromMonth, options.toDay, options.toMonth}, year);
 }
 
 int GenerateJournal(PrintFile& printFile, ReportRequest& request, const JournalOptions& options,

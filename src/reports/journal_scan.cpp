@@ -36,6 +36,15 @@ std::vector<int> MonthPasses(const DateWindow& window, int firstMonth, bool diff
     return months;
 }
 
+void SetRequestWindow(ReportRequest& request, const DateWindow& window, const BookingYear& year) {
+    request.fromDay = window.fromDay;
+    request.fromMonth = window.fromMonth;
+    request.fromYear = YearOfMonth(window.fromMonth, year);
+    request.toDay = window.toDay;
+    request.toMonth = window.toMonth;
+    request.toYear = YearOfMonth(window.toMonth, year);
+}
+
 DayPlace PlaceInWindow(int day, int passMonth, const DateWindow& window) {
     if (passMonth == window.fromMonth && day < window.fromDay) return DayPlace::Before;
     if (passMonth == window.toMonth && day > window.toDay) return DayPlace::After;

@@ -10,6 +10,8 @@
 #include "ledger/journal.h"
 #include "ledger/journal_index.h"
 #include "ledger/journal_record.h"
+#include "reports/page_header.h"
+#include "reports/report_request.h"
 
 namespace tellmark::reports {
 
@@ -20,6 +22,18 @@ struct DateWindow {
     int toDay = 31;
     int toMonth = 12;
 };
+
+// The window into the options of a report from the journal (fields fromDay, fromMonth, toDay, toMonth).
+template <class Options>
+void SetWindow(Options& options, const DateWindow& window) {
+    options.fromDay = window.fromDay;
+    options.fromMonth = window.fromMonth;
+    options.toDay = window.toDay;
+    options.toMonth = window.toMonth;
+}
+
+// The request's period: the window's ends, each month's year by the business year.
+void SetRequestWindow(ReportRequest& request, const DateWindow& window, const BookingYear& year);
 
 // The month passes of a window in business-year order (firstMonth, differs as the booking year has them):
 // from its first to its last month; a start that lies after the end wraps around the year end. Month 13

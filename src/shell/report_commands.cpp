@@ -182,8 +182,8 @@ reports::JournalReportBooks ReportCommands::journalBooks() {
 void ReportCommands::journal() {
     JournalDialog dialog(context_, doc_);
     if (context_.runner.run(dialog) != QDialog::Accepted) return;
-    const reports::DateWindow& w = dialog.window();
-    reports::JournalOptions options{w.fromDay, w.fromMonth, w.toDay, w.toMonth};
+    reports::JournalOptions options;
+    reports::SetWindow(options, dialog.window());
     reports::ReportRequest request = newRequest();
     setPrintDate(request, dialog.printDate());
     reports::FillJournalRequest(request, options, bookingYear());
@@ -199,10 +199,7 @@ void ReportCommands::accountSheets() {
     sheetsChoice_ = dialog.choice();
     const reports::DateWindow& w = dialog.window();
     reports::AccountSheetsOptions options;
-    options.fromDay = w.fromDay;
-    options.fromMonth = w.fromMonth;
-    options.toDay = w.toDay;
-    options.toMonth = w.toMonth;
+    reports::SetWindow(options, w);
     options.accountFrom = sheetsChoice_.fromAccount;
     options.accountTo = sheetsChoice_.toAccount;
     options.skipWithoutBookingsZeroBalance = sheetsChoice_.skipWithoutBookingsZeroBalance;
@@ -223,10 +220,7 @@ void ReportCommands::cashBook() {
     const reports::DateWindow& w = dialog.window();
     reports::CashBookOptions options;
     options.account = cashAccount_;
-    options.fromDay = w.fromDay;
-    options.fromMonth = w.fromMonth;
-    options.toDay = w.toDay;
-    options.toMonth = w.toMonth;
+    reports::SetWindow(options, w);
     reports::ReportRequest request = newRequest();
     setPrintDate(request, dialog.printDate());
     reports::FillCashBookRequest(request, options, bookingYear());
@@ -242,10 +236,7 @@ void ReportCommands::collectiveSheets() {
     const reports::DateWindow& w = dialog.window();
     reports::CollectiveSheetsOptions options;
     options.group = dialog.group().pattern;
-    options.fromDay = w.fromDay;
-    options.fromMonth = w.fromMonth;
-    options.toDay = w.toDay;
-    options.toMonth = w.toMonth;
+    reports::SetWindow(options, w);
     reports::ReportRequest request = newRequest();
     setPrintDate(request, dialog.printDate());
     reports::FillCollectiveSheetsRequest(request, options, bookingYear());
