@@ -37,19 +37,6 @@ int monthOption(const ReportRun& run, const std::string& name, std::optional<int
     return *month;
 }
 
-namespace {
-
-// The period's dates: day 1 of the first month, the last day of the last month, each month in its year.
-void setPeriod(ReportRun& run, int fromMonth, int toMonth) {
-    reports::ReportRequest& r = run.request;
-    r.fromMonth = fromMonth;
-    r.fromDay = 1;
-    r.fromYear = reports::YearOfMonth(fromMonth, run.year);
-    r.toMonth = toMonth;
-    r.toYear = reports::YearOfMonth(toMonth, run.year);
-    r.toDay = toMonth >= 1 && toMonth <= 12 ? config::lastDayOfMonth(toMonth, r.toYear) : 31;
-}
-
 void setPrintDate(reports::ReportRequest& request, const Arguments& args) {
     if (auto date = args.value("--print-date")) {
         int d = 0, m = 0, y = 0;
@@ -69,6 +56,20 @@ void setPrintDate(reports::ReportRequest& request, const Arguments& args) {
     request.printMonth = local.tm_mon + 1;
     request.printYear = local.tm_year + 1900;
 }
+
+namespace {
+
+// The period's dates: day 1 of the first month, the last day of the last month, each month in its year.
+void setPeriod(ReportRun& run, int fromMonth, int toMonth) {
+    reports::ReportRequest& r = run.request;
+    r.fromMonth = fromMonth;
+    r.fromDay = 1;
+    r.fromYear = reports::YearOfMonth(fromMonth, run.year);
+    r.toMonth = toMonth;
+    r.toYear = reports::YearOfMonth(toMonth, run.year);
+    r.toDay = toMonth >= 1 && toMonth <= 12 ? config::lastDayOfMonth(toMonth, r.toYear) : 31;
+}
+
 
 int currentMonth() {
     std::time_t now = std::time(nullptr);

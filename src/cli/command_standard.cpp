@@ -8,6 +8,7 @@
 
 #include "cli/arguments.h"
 #include "cli/open_circle.h"
+#include "cli/report_run.h"
 #include "config/dates.h"
 #include "config/file_names.h"
 #include "entry/standard_bookings.h"
@@ -167,26 +168,6 @@ int post(Context& ctx, const Arguments& args, circles::CVt36Doc& doc) {
     if (auto v = args.value("--amount")) line.amount = *v;
     if (auto v = args.value("--rate")) line.rate = *v;
     return reportPosting(doc, entry::postStandardLines(doc, {{n, line}}, nobody, faulty));
-}
-
-void setPrintDate(reports::ReportRequest& request, const Arguments& args) {
-    if (auto date = args.value("--print-date")) {
-        int d = 0, m = 0, y = 0;
-        char tail = 0;
-        if (std::sscanf(date->c_str(), "%2d.%2d.%4d%c", &d, &m, &y, &tail) != 3 || m < 1 || m > 12 || d < 1 ||
-            d > config::lastDayOfMonth(m, y) || y < 1900)
-            throw UsageError("--print-date takes DD.MM.YYYY");
-        request.printDay = d;
-        request.printMonth = m;
-        request.printYear = y;
-        return;
-    }
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    request.printDay = local.tm_mday;
-    request.printMonth = local.tm_mon + 1;
-    request.printYear = local.tm_year + 1900;
 }
 
 int print(Context& ctx, const Arguments& args, circles::CVt36Doc& doc) {

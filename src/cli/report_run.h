@@ -26,6 +26,9 @@ struct ReportRun {
 // when there is none.
 int monthOption(const ReportRun& run, const std::string& name, std::optional<int> fallback);
 
+// The print date of --print-date DD.MM.YYYY, today without it; a usage error for anything else.
+void setPrintDate(reports::ReportRequest& request, const Arguments& args);
+
 // The reports from the journal, the VAT pre-return and the month evaluation; known false for another kind.
 int generateFromJournal(ReportRun& run, const std::string& kind, reports::PrintFile& printFile, bool& known);
 
