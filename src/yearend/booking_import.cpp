@@ -19,8 +19,7 @@ namespace tellmark::yearend {
 
 namespace {
 
-// Bookings confirmed together; also how often the progress window is repainted.
-constexpr std::size_t kBlockBookings = 1000;
+// How often the progress window is repainted.
 constexpr long kPollEvery = 100;
 constexpr int kHighestAccount = 29999;
 
@@ -113,7 +112,6 @@ public:
                     if (handling_ == FaultHandling::Skip) {
                         answer = kCorrectionSkip;
                     } else {
-                        if (!confirmBlock()) break;
                         answer = ask(line.fields, check);
                     }
                 }
@@ -162,11 +160,13 @@ private:
             result_.end = ImportEnd::Failed;
             return;
         }
-        if (++pending_ >= kBlockBookings) confirmBlock();
+        ++pending_;
     }
 
-    // The bookings of the open block on the disk; before a question too, so a person's pause never holds
-    // bookings that are not confirmed.
+    // The whole run is one block, confirmed when it ends (done or cancelled): a crash or a failed write
+    // before that takes every line of the run out again, so the file can simply be imported once more -
+    // never a part of it twice. A person's pause at a question holds the block open; a crash then costs
+    // the answers given, not a booking.
     bool confirmBlock() {
         if (!batch_.open()) return true;
         const posting::BatchCommit commit = batch_.commit();

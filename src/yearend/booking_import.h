@@ -3,8 +3,9 @@
 // posted into the open booking year. Every line passes the checks of an automatically posted standard
 // booking - a date of the booking year, two existing and different accounts, no ".#" left in the text,
 // an amount that is not zero, a rate the accounts allow - and a line that fails them goes to the
-// correction question; a blank document number takes the next automatic number. The bookings are posted
-// in blocks of the posting engine's batch: a crash costs at most the block not yet confirmed.
+// correction question; a blank document number takes the next automatic number. The run is one block of
+// the posting engine's batch, confirmed when it ends: a crash before that leaves the books as they were
+// before the import, so running it again never posts a line twice.
 //
 // The whole file is read and checked before the first booking is written: a line that cannot be read
 // stops the import with nothing posted, and the first faulty line is asked about before anything is

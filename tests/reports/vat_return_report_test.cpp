@@ -449,5 +449,40 @@ TEST(VatReturnTest, TransferFileReplacedWholeOrNotAtAll) {
     EXPECT_EQ(circleFiles(v), std::vector<std::string>{"001-0907.u09"});
 }
 
+// Every change the run makes to a file failing in turn: the transfer name holds the older file or the
+// complete new one, and no work file is left beside it.
+int g_changes = 0;
+int g_failAt = 0;
+int failNthChange(platform::Change, const std::string&) { return ++g_changes == g_failAt ? EIO : platform::kProceed; }
+
+TEST(VatReturnTest, TransferFileSurvivesAFailureAtEveryWritePoint) {
+    VatBooks v(3);
+    fillChart03(v);
+    ASSERT_EQ(generate(v, 7, 7).code, 1);
+    const std::string complete = transfer(v, "001-0907.u09");
+    g_failAt = 0;
+    g_changes = 0;
+    platform::setFaultHook(failNthChange);
+    ASSERT_EQ(generate(v, 7, 7).code, 1);
+    platform::setFaultHook(nullptr);
+    const int points = g_changes;
+    ASSERT_GT(points, 3);
+    for (int n = 1; n <= points; ++n) {
+        SCOPED_TRACE(n);
+        testing::writeFile(v.b.dir.file("BK000001/001-0907.u09"), "older file\r\n");
+        v.b.messages.entries.clear();
+        g_failAt = n;
+        g_changes = 0;
+        platform::setFaultHook(failNthChange);
+        const int code = generate(v, 7, 7).code;
+        platform::setFaultHook(nullptr);
+        const std::string now = transfer(v, "001-0907.u09");
+        EXPECT_TRUE(now == "older file\r\n" || now == complete) << now;
+        if (code == 1) EXPECT_EQ(now, complete);
+        if (code != 1) EXPECT_FALSE(v.b.messages.empty());
+        EXPECT_EQ(circleFiles(v), std::vector<std::string>{"001-0907.u09"});
+    }
+}
+
 }  // namespace
 }  // namespace tellmark::reports

@@ -206,7 +206,7 @@ TEST_F(BookingImport, PostsExactlyWhatPostingTheLinesOneByOneWould) {
     EXPECT_EQ(imported.doc->documentNumbering().next(), 100 + 14);
 }
 
-TEST_F(BookingImport, LinesBeyondOneBlockAreAllPosted) {
+TEST_F(BookingImport, ThousandsOfLinesArePostedInTheJournalsOwnForm) {
     entry::testing::OpenCircle circle = open(1, "1");
     // Records in the journal's own form come out of the posting unchanged.
     std::string bytes;
@@ -229,9 +229,10 @@ int failOneJournalWrite(platform::Change change, const std::string& path) {
     return ++journalWrites == failingJournalWrite ? EIO : platform::kProceed;
 }
 
-TEST_F(BookingImport, AFailedWriteKeepsTheConfirmedBlocksAndNothingOfTheBlockItBroke) {
+TEST_F(BookingImport, AFailedWriteTakesTheWholeRunOutSoThatImportingAgainPostsEveryLineOnce) {
     entry::testing::OpenCircle broken = open(1);
     entry::testing::OpenCircle whole = open(2);
+    const std::string before = broken.file("sal");
     std::string bytes;
     for (int i = 0; i < 1500; ++i)
         bytes += record(format("%02i.03", 1 + i % 28), format("B%i", i), " 1200", " 8400", format("Zeile %i", i),
@@ -240,16 +241,18 @@ TEST_F(BookingImport, AFailedWriteKeepsTheConfirmedBlocksAndNothingOfTheBlockItB
     journalWrites = 0;
     failingJournalWrite = 1200;
     platform::setFaultHook(failOneJournalWrite);
-    const ImportResult result = importBookings(*broken.doc, importFile(bytes), nobody, FaultHandling::Ask);
+    const ImportResult failed = importBookings(*broken.doc, importFile(bytes), nobody, FaultHandling::Ask);
     platform::setFaultHook(nullptr);
-    EXPECT_EQ(result.end, ImportEnd::Failed);
-    EXPECT_EQ(result.posted, 1000);
+    EXPECT_EQ(failed.end, ImportEnd::Failed);
+    EXPECT_EQ(failed.posted, 0);
     EXPECT_FALSE(messages.empty());
-    EXPECT_EQ(broken.file("jou"), bytes.substr(0, 1000 * kImportRecordSize));
+    EXPECT_EQ(broken.file("jou"), "");
+    EXPECT_EQ(broken.file("sal"), before);
 
     messages.entries.clear();
-    ASSERT_EQ(importBookings(*whole.doc, importFile(bytes.substr(0, 1000 * kImportRecordSize)), nobody,
-                             FaultHandling::Ask).posted, 1000);
+    EXPECT_EQ(importBookings(*broken.doc, importFile(bytes), nobody, FaultHandling::Ask).posted, 1500);
+    ASSERT_EQ(importBookings(*whole.doc, importFile(bytes), nobody, FaultHandling::Ask).posted, 1500);
+    EXPECT_EQ(broken.file("jou"), bytes);
     for (const char* file : {"sal", "jdx", "sdx"}) EXPECT_EQ(broken.file(file), whole.file(file)) << file;
 }
 

@@ -23,6 +23,8 @@
 
 #include "circles/circle_fields.h"
 #include "circles/document.h"
+#include "entry/standard_bookings.h"
+#include "ledger/standard_booking_file.h"
 #include "ledger/journal_record.h"
 #include "platform/fault_points.h"
 #include "posting/account_maintenance.h"
@@ -38,6 +40,7 @@
 #include "ui/decisions.h"
 #include "ui/messages.h"
 #include "ui/progress.h"
+#include "yearend/booking_import.h"
 
 namespace tellmark::posting {
 namespace {
@@ -83,6 +86,7 @@ constexpr int kCircle = 1;
 const char* const kJournal = "BK000001/B2009001.jou";
 const char* const kBalance = "BK000001/B2009001.sal";
 const char* const kSettings = "BK000001/STAMM001.DAT";
+const char* const kImportFile = "import.txt";
 
 ledger::BookingTexts line(const std::string& date, const std::string& doc, int debit, int credit,
                           const std::string& text, double amount, double rate) {
@@ -141,6 +145,17 @@ void buildBooks() {
                                           pair[1], format("Buchung %02i", i + 1), 10.0 + 3.37 * i, rate)),
                   1);
     }
+    // What the import and the posting of the marked standard bookings put in.
+    std::string imported;
+    for (int i = 1; i <= 3; ++i)
+        imported += format("%-5s%-6s%5s%5s%-25s%11s%5s\r\n", "21.04", "", " 1200", " 8400",
+                           format("Import %i", i).c_str(), format("%.2f", 20.0 + i).c_str(), "19.00");
+    tellmark::testing::writeFile(kImportFile, imported);
+    std::string standard;
+    for (int i = 1; i <= 3; ++i)
+        standard += ledger::formatStandardBooking(ledger::makeStandardBooking(
+            i != 2, "", " 4930", " 1200", format("Standard %i", i), format("%11.2f", 5.0 * i), " 7.00"));
+    tellmark::testing::writeFile(doc.paths()[config::DocumentPaths::kSlotStandardBookings], standard);
 }
 
 // --- The operations ------------------------------------------------------------------------------------
@@ -262,6 +277,29 @@ std::vector<Operation> operations() {
          {},
          {{"Stapel 1", "Stapel 2"}, {"Stapel 3", "Stapel 4"}, {"Stapel 5"}},
          3},
+        // A whole import is one block: after a crash it can be run again without posting a line twice.
+        {"import",
+         [](circles::CVt36Doc& doc, ui::Messages&) {
+             ui::NoDecisions nobody;
+             const yearend::ImportResult result =
+                 yearend::importBookings(doc, kImportFile, nobody, yearend::FaultHandling::Ask);
+             return result.end == yearend::ImportEnd::Done && result.posted == 3 ? 1 : 0;
+         },
+         {},
+         {},
+         {{"Import 1", "Import 2", "Import 3"}},
+         1},
+        {"standard bookings",
+         [](circles::CVt36Doc& doc, ui::Messages&) {
+             ui::NoDecisions nobody;
+             const entry::StandardPostingResult result =
+                 entry::postMarkedStandardBookings(doc, "22.04", nobody, entry::FaultyLines::Ask);
+             return result.outcome == entry::StandardPostingResult::Outcome::Done && result.posted == 2 ? 1 : 0;
+         },
+         {},
+         {},
+         {{"Standard 1", "Standard 3"}},
+         1},
     };
 }
 
