@@ -1,6 +1,6 @@
 // Import of bookings into the realistic booking year. Target at a million bookings:
 //   - 100,000 further bookings of the same kind imported from a file of 64-byte records, every line
-//     checked and posted in confirmed blocks:                          20,000 lines/s or more
+//     checked and posted as one block of the books:                    20,000 lines/s or more
 //   - the same lines as a semicolon-separated UTF-8 file:              20,000 lines/s or more
 // Each run imports into a copy of the books, so the other measurements keep their million bookings.
 
