@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "config/text_helpers.h"
+#include "entry/account_step.h"
 #include "resources/texts_entry.h"
 
 namespace tellmark::entry {
@@ -362,30 +363,7 @@ void EntryFormModel::copyLine() {
 
 FormRequest EntryFormModel::stepAccount(int field, bool forward) {
     ledger::CSalden& cursor = field == kDebitField ? doc_.debitCursor() : doc_.creditCursor();
-    const ledger::CSIndex& index = doc_.accountIndex();
-
-    // The account the field stands on: found by its text, else the number typed.
-    int from = 0;
-    std::string balance, name, number;
-    const std::string typed = config::trim(line_.field(field));
-    if (!typed.empty() && cursor.findByText(typed, balance, name, number) == 1) {
-        from = cursor.numberValue();
-    } else if (!typed.empty() && typed.find_first_not_of("0123456789") == std::string::npos) {
-        from = std::stoi(typed.size() < 5 ? (typed + "0000").substr(0, 4) : typed);
-    }
-
-    const ledger::CSIndex::NumberSlot* first = index.numberSlots();
-    const ledger::CSIndex::NumberSlot* last = first + index.count();
-    const ledger::CSIndex::NumberSlot* slot = nullptr;
-    auto byNumber = [](const ledger::CSIndex::NumberSlot& s, int n) { return s.number < n; };
-    if (forward) {
-        const auto* at = std::lower_bound(first, last, from + 1, byNumber);
-        if (at != last) slot = at;
-    } else {
-        const auto* at = from == 0 ? last : std::lower_bound(first, last, from, byNumber);
-        if (at != first) slot = at - 1;
-    }
-    if (slot == nullptr || cursor.read(slot->record) < 0) {
+    if (!entry::stepAccount(cursor, doc_.accountIndex(), line_.field(field), forward)) {
         return doc_.programConfig().signalTone ? FormRequest{Request::Beep, {}} : FormRequest{};
     }
 

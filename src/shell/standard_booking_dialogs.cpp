@@ -4,6 +4,7 @@
 #include <utility>
 
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -12,6 +13,10 @@
 
 #include "config/dates.h"
 #include "config/text_helpers.h"
+#include "config/typed_numbers.h"
+#include "entry/account_step.h"
+#include "posting/line_checks.h"
+#include "posting/text_checks.h"
 #include "posting/account_maintenance.h"
 #include "posting/books.h"
 #include "resources/format.h"
@@ -72,101 +77,175 @@ QString standardRow(const std::string& first, const ledger::StandardBookingRecor
 StandardEditDialog::StandardEditDialog(ShellContext& context, circles::CVt36Doc& doc, entry::StandardBookings& file)
     : TellmarkDialog(context.frame, text::kStandardEditTitle, "StandardEditDialog"), doc_(doc), file_(file) {
     auto* layout = new QVBoxLayout(this);
+    auto* names = new QHBoxLayout;
+    debitName_ = new QLabel(this);
+    debitName_->setObjectName(QStringLiteral("debitName"));
+    creditName_ = new QLabel(this);
+    creditName_->setObjectName(QStringLiteral("creditName"));
+    names->addWidget(debitName_);
+    names->addWidget(creditName_);
+    layout->addLayout(names);
     layout->addWidget(makeHeading(this, text::kStandardEditHeading));
-    list_ = makeRecordList(this);
-    list_->setFocusPolicy(Qt::NoFocus);
-    layout->addWidget(list_);
-    auto* row = new QHBoxLayout;
-    static constexpr std::array<std::pair<const char*, int>, kFieldCount> kFields = {
-        {{"document", 6}, {"debit", 5}, {"credit", 5}, {"text", 25}, {"amount", 11}, {"rate", 5}}};
-    for (int f = 0; f < kFieldCount; ++f) {
-        fields_[f] = makeField(this, kFields[f].second, kFields[f].first);
-        fields_[f]->installEventFilter(this);
-        fitWidth(fields_[f], kFields[f].second);
-        row->addWidget(fields_[f]);
+    static constexpr std::array<int, kFieldCount> kWidths = {6, 5, 5, 25, 11, 5};
+    const QFont mono(QStringLiteral("Monospace"));
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(1);
+    for (std::size_t r = 0; r < rows_.size(); ++r) {
+        Row& row = rows_[r];
+        row.number = new QLabel(this);
+        row.number->setFont(mono);
+        grid->addWidget(row.number, static_cast<int>(r), 0);
+        for (int f = 0; f < kFieldCount; ++f) {
+            QLineEdit* edit = makeField(this, kWidths[f], "");
+            edit->setFont(mono);
+            fitWidth(edit, kWidths[f]);
+            edit->installEventFilter(this);
+            if (f == kDebit || f == kCredit || f == kAmount || f == kRate) edit->setAlignment(Qt::AlignRight);
+            row.fields[f] = edit;
+            grid->addWidget(edit, static_cast<int>(r), f + 1);
+        }
+        row.vat = new QLabel(this);
+        row.vat->setFont(mono);
+        grid->addWidget(row.vat, static_cast<int>(r), kFieldCount + 1);
     }
-    layout->addLayout(row);
+    layout->addLayout(grid);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     QPushButton* end = makeButton(this, text::kStandardEditEnd, "end");
+    end->setFocusPolicy(Qt::NoFocus);
     buttons->addWidget(end);
     buttons->addStretch();
     layout->addLayout(buttons);
     connect(end, &QPushButton::clicked, this, &StandardEditDialog::finish);
     connect(new QShortcut(QKeySequence(Qt::Key_F11), this), &QShortcut::activated, this, &StandardEditDialog::finish);
-    connect(list_, &QListWidget::currentRowChanged, this, [this](int r) {
-        if (r >= 0 && r + 1 != current_) showRecord(r + 1);
-    });
-    refill();
-    showRecord(1);
-    fields_[kDocument]->setFocus();
+    showWindow();
 }
 
-void StandardEditDialog::refill() {
-    const QSignalBlocker block(list_);
-    list_->clear();
-    for (int n = 1; n <= file_.count(); ++n)
-        list_->addItem(
-            standardRow(format(text::kStandardRecordNumber, n), file_.records()[static_cast<std::size_t>(n - 1)]));
-    // The empty line after the last record takes a new one.
-    if (file_.count() < ledger::kMaxStandardBookings)
-        list_->addItem(qt(format(text::kStandardRecordNumber, file_.count() + 1)));
-}
+int StandardEditDialog::last() const { return std::min(file_.count() + 1, ledger::kMaxStandardBookings); }
 
-void StandardEditDialog::showRecord(int n) {
-    current_ = std::clamp(n, 1, std::min(file_.count() + 1, ledger::kMaxStandardBookings));
+int StandardEditDialog::numberInRow(int row) const { return top_ + row <= last() ? top_ + row : 0; }
+
+// The rows from the records; the current record's line alone takes the keys. Its fields carry the names
+// the keys and tests find them by.
+void StandardEditDialog::showWindow(int focus) {
+    static constexpr std::array<const char*, kFieldCount> kNames = {"document", "debit", "credit",
+                                                                    "text",     "amount", "rate"};
     const ledger::StandardBookingRecord blank;
-    const ledger::StandardBookingRecord& r =
-        current_ <= file_.count() ? file_.records()[static_cast<std::size_t>(current_ - 1)] : blank;
-    const std::array<const std::string*, kFieldCount> texts = {&r.document, &r.debit,  &r.credit,
-                                                               &r.text,     &r.amount, &r.rate};
-    for (int f = 0; f < kFieldCount; ++f) fields_[f]->setText(qt(config::trim(*texts[f])));
-    const QSignalBlocker block(list_);
-    list_->setCurrentRow(current_ - 1);
+    for (int r = 0; r < kRows; ++r) {
+        Row& row = rows_[static_cast<std::size_t>(r)];
+        const int n = numberInRow(r);
+        const bool current = n != 0 && n == current_;
+        const ledger::StandardBookingRecord& record =
+            n >= 1 && n <= file_.count() ? file_.records()[static_cast<std::size_t>(n - 1)] : blank;
+        const std::array<const std::string*, kFieldCount> texts = {&record.document, &record.debit,  &record.credit,
+                                                                   &record.text,     &record.amount, &record.rate};
+        row.number->setText(n == 0 ? QString() : qt(format(text::kStandardRecordNumber, n)));
+        for (int f = 0; f < kFieldCount; ++f) {
+            QLineEdit* edit = row.fields[f];
+            edit->setText(qt(config::trim(*texts[f])));
+            edit->setReadOnly(!current);
+            edit->setEnabled(n != 0);
+            edit->setFocusPolicy(current ? Qt::StrongFocus : Qt::NoFocus);
+            edit->setObjectName(current ? QString::fromLatin1(kNames[f])
+                                        : QStringLiteral("%1_%2").arg(QString::fromLatin1(kNames[f])).arg(r));
+        }
+        row.vat->setText(n >= 1 && n <= file_.count() ? qt(ledger::valuesOf(record).vatText) : QString());
+    }
+    debitName_->clear();
+    creditName_->clear();
+    focusField(focus);
+}
+
+void StandardEditDialog::focusField(int f) {
+    QLineEdit* edit = field(f);
+    edit->setFocus();
+    edit->selectAll();
+}
+
+void StandardEditDialog::moveTo(int record) {
+    current_ = std::clamp(record, 1, last());
+    top_ = std::clamp(top_, std::max(1, current_ - (kRows - 1)), current_);
+    showWindow();
+}
+
+// The checks of the entry form as a field is left; a field that fails keeps the cursor.
+bool StandardEditDialog::leaveField(int f) {
+    ui::Messages& messages = doc_.messages();
+    const std::string typed = fieldText(field(f));
+    switch (f) {
+        case kDocument: return posting::checkDocumentNumber(typed, messages);
+        case kDebit:
+        case kCredit: return leaveAccountField(f);
+        case kText: return posting::checkBookingText(typed, messages);
+        case kAmount: {
+            // 0.00 stays: the amount of such a template is entered when it is posted.
+            const config::TypedNumber number = config::readTypedNumber(typed);
+            if (number.ok() && number.value == 0.0) {
+                field(f)->setText(QStringLiteral("0.00"));
+                return true;
+            }
+            const posting::AmountCheck amount = posting::checkAmount(typed, messages);
+            if (amount.ok) field(f)->setText(qt(config::trim(amount.field)));
+            return amount.ok;
+        }
+        default: return true;
+    }
+}
+
+// An account field is left only on an account it finds; the account's number replaces what was typed and
+// its name is shown above the lines. The credit account must differ from the debit account.
+bool StandardEditDialog::leaveAccountField(int f) {
+    ledger::CSalden& cursor = f == kDebit ? doc_.debitCursor() : doc_.creditCursor();
+    std::string balance, name, number;
+    if (cursor.findByText(config::trim(fieldText(field(f))), balance, name, number) != 1) return false;
+    field(f)->setText(qt(config::trim(number)));
+    (f == kDebit ? debitName_ : creditName_)->setText(qt(config::trimRight(name)));
+    if (f == kCredit) {
+        posting::Books books = doc_.books();
+        const posting::AccountsCheck accounts =
+            posting::checkAccounts(books, fieldText(field(kDebit)), fieldText(field(kCredit)));
+        if (!accounts.ok) return !accounts.debitFound ? (focusField(kDebit), false) : false;
+    }
+    return true;
 }
 
 bool StandardEditDialog::writeCurrent() {
+    const int n = current();
     entry::TypedStandardBooking typed;
-    if (current_ <= file_.count()) typed.marked = file_.records()[static_cast<std::size_t>(current_ - 1)].marked;
-    typed.document = fieldText(fields_[kDocument]);
-    typed.debit = fieldText(fields_[kDebit]);
-    typed.credit = fieldText(fields_[kCredit]);
-    typed.text = fieldText(fields_[kText]);
-    typed.amount = fieldText(fields_[kAmount]);
-    typed.rate = fieldText(fields_[kRate]);
+    if (n <= file_.count()) typed.marked = file_.records()[static_cast<std::size_t>(n - 1)].marked;
+    typed.document = fieldText(field(kDocument));
+    typed.debit = fieldText(field(kDebit));
+    typed.credit = fieldText(field(kCredit));
+    typed.text = fieldText(field(kText));
+    typed.amount = fieldText(field(kAmount));
+    typed.rate = fieldText(field(kRate));
     const entry::StandardCheck check = entry::checkStandardBooking(doc_, typed);
     if (!check.record) {
-        QLineEdit* wrong = check.missingAccount == typed.credit && check.missingAccount != typed.debit
-                               ? fields_[kCredit]
-                               : fields_[kDebit];
-        if (check.missingAccount.empty()) wrong = fields_[kDocument];
-        wrong->setFocus();
-        wrong->selectAll();
+        int wrong = kDocument;
+        if (!check.missingAccount.empty())
+            wrong = check.missingAccount == typed.credit && check.missingAccount != typed.debit ? kCredit : kDebit;
+        focusField(wrong);
         return false;
     }
     const entry::StandardBookings::Edit edit =
-        current_ <= file_.count() ? file_.replace(current_, *check.record) : file_.insert(*check.record, 0);
+        n <= file_.count() ? file_.replace(n, *check.record) : file_.insert(*check.record, 0);
     if (edit != entry::StandardBookings::Edit::Done) return false;
-    refill();
-    showRecord(current_ + 1);
-    fields_[kDocument]->setFocus();
+    moveTo(n + 1);
     return true;
 }
 
 void StandardEditDialog::insertHere() {
-    if (current_ > file_.count()) return;
-    if (file_.insertBlank(current_) != entry::StandardBookings::Edit::Done) return;
-    refill();
-    showRecord(current_);
-    fields_[kDocument]->setFocus();
+    const int n = current();
+    if (n > file_.count() || file_.insertBlank(n) != entry::StandardBookings::Edit::Done) return;
+    moveTo(n);
 }
 
 void StandardEditDialog::removeHere() {
-    if (current_ > file_.count()) return;
-    if (file_.remove(current_) != entry::StandardBookings::Edit::Done) return;
-    refill();
-    showRecord(current_);
-    fields_[kDocument]->setFocus();
+    const int n = current();
+    if (n > file_.count() || file_.remove(n) != entry::StandardBookings::Edit::Done) return;
+    top_ = std::max(1, std::min(top_, last() - (kRows - 1)));
+    moveTo(n);
 }
 
 void StandardEditDialog::finish() {
@@ -176,16 +255,17 @@ void StandardEditDialog::finish() {
         return;
     }
     file_.showAccountFault(fault);
-    showRecord(fault);
-    fields_[kDebit]->setFocus();
+    moveTo(fault);
+    focusField(kDebit);
 }
 
 bool StandardEditDialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress) return TellmarkDialog::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
-    const auto at = std::find(fields_.begin(), fields_.end(), watched);
-    if (at == fields_.end()) return TellmarkDialog::eventFilter(watched, event);
-    const int f = static_cast<int>(at - fields_.begin());
+    const std::array<QLineEdit*, kFieldCount>& fields = rows_[static_cast<std::size_t>(current_ - top_)].fields;
+    const auto at = std::find(fields.begin(), fields.end(), watched);
+    if (at == fields.end()) return TellmarkDialog::eventFilter(watched, event);
+    const int f = static_cast<int>(at - fields.begin());
     const bool ctrl = key->modifiers().testFlag(Qt::ControlModifier);
     // The fields take Ctrl+Y (redo) before any shortcut would see it.
     if (ctrl && (key->key() == Qt::Key_N || key->key() == Qt::Key_Y)) {
@@ -199,34 +279,51 @@ bool StandardEditDialog::eventFilter(QObject* watched, QEvent* event) {
         finish();
         return true;
     }
-    if (key->key() == Qt::Key_F12 || (isEnter(key) && f == kRate)) {
+    if (key->key() == Qt::Key_F12 || ((isEnter(key) || key->key() == Qt::Key_Tab) && f == kRate)) {
         writeCurrent();
         return true;
     }
-    if (isEnter(key)) {
-        fields_[f + 1]->setFocus();
-        fields_[f + 1]->selectAll();
+    if (isEnter(key) || key->key() == Qt::Key_Tab) {
+        if (leaveField(f))
+            focusField(f + 1);
+        else
+            field(f)->selectAll();
+        return true;
+    }
+    if (key->key() == Qt::Key_Backtab) {
+        if (f > kDocument) focusField(f - 1);
+        return true;
+    }
+    if ((f == kDebit || f == kCredit) && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
+        ledger::CSalden& cursor = f == kDebit ? doc_.debitCursor() : doc_.creditCursor();
+        if (entry::stepAccount(cursor, doc_.accountIndex(), fieldText(field(f)), key->key() == Qt::Key_Down)) {
+            field(f)->setText(qt(config::trim(cursor.numberText())));
+            (f == kDebit ? debitName_ : creditName_)->setText(qt(config::trimRight(cursor.name())));
+        }
         return true;
     }
     if (f != kDocument) return false;
-    int to = 0;
-    const int page = 9;
     switch (key->key()) {
-        case Qt::Key_Up: to = current_ - 1; break;
-        case Qt::Key_Down: to = current_ + 1; break;
-        case Qt::Key_PageUp: to = current_ - page; break;
-        case Qt::Key_PageDown: to = current_ + page; break;
+        case Qt::Key_Up: moveTo(current_ - 1); return true;
+        case Qt::Key_Down: moveTo(current_ + 1); return true;
+        case Qt::Key_PageUp:
+            top_ = std::max(1, top_ - kRows);
+            moveTo(current_ - kRows);
+            return true;
+        case Qt::Key_PageDown:
+            top_ = std::max(1, std::min(top_ + kRows, last() - (kRows - 1)));
+            moveTo(current_ + kRows);
+            return true;
         case Qt::Key_Home:
-            if (ctrl) to = 1;
-            break;
+            if (!ctrl) return false;
+            moveTo(1);
+            return true;
         case Qt::Key_End:
-            if (ctrl) to = file_.count();
-            break;
-        default: break;
+            if (!ctrl) return false;
+            moveTo(std::max(file_.count(), 1));
+            return true;
+        default: return false;
     }
-    if (to == 0) return false;
-    showRecord(to);
-    return true;
 }
 
 // --- Marking

@@ -24,22 +24,40 @@ namespace tellmark::shell {
 // fields and the VAT amount.
 QString standardRow(const std::string& first, const ledger::StandardBookingRecord& record);
 
-// "Standardbuchungen anlegen/ändern": the records in a list, the fields of the
-// current one below it. Enter or Tab go from field to field; leaving the VAT
-// rate (Enter or F12) writes the record and moves on.
+// "Standardbuchungen anlegen/ändern": nine entry lines, the record number in
+// the first column. Only the current record's line takes typing; each field is
+// checked as it is left (Enter or Tab), and leaving the VAT rate (Enter or F12)
+// writes the record and goes on to the next one. Up and Down move between the
+// records in the document field and step through the accounts in the account
+// fields.
 class StandardEditDialog : public TellmarkDialog {
     Q_OBJECT
 public:
     StandardEditDialog(ShellContext& context, circles::CVt36Doc& doc, entry::StandardBookings& file);
     int current() const { return current_; }
+    // The record number a row shows, 0 for an empty row.
+    int numberInRow(int row) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     enum Field { kDocument, kDebit, kCredit, kText, kAmount, kRate, kFieldCount };
-    void refill();
-    void showRecord(int n);
+    struct Row {
+        QLabel* number = nullptr;
+        std::array<QLineEdit*, kFieldCount> fields{};
+        QLabel* vat = nullptr;
+    };
+    static constexpr int kRows = 9;
+    QLineEdit* field(int f) const { return rows_[static_cast<std::size_t>(current_ - top_)].fields[f]; }
+    // The highest record a line can show: the empty one after the last record, up to the limit.
+    int last() const;
+    void showWindow(int focusField = kDocument);
+    void focusField(int f);
+    // The record becomes the current one; the lines scroll as little as needed to show it.
+    void moveTo(int record);
+    bool leaveField(int f);
+    bool leaveAccountField(int f);
     bool writeCurrent();
     void insertHere();
     void removeHere();
@@ -47,9 +65,11 @@ private:
 
     circles::CVt36Doc& doc_;
     entry::StandardBookings& file_;
-    QListWidget* list_;
-    std::array<QLineEdit*, kFieldCount> fields_{};
-    int current_ = 1;
+    int top_ = 1;      // the record of the first line
+    int current_ = 1;  // the record of the line being typed into
+    std::array<Row, kRows> rows_;
+    QLabel* debitName_;
+    QLabel* creditName_;
 };
 
 // "Standardbuchungen markieren": "X" or Enter sets the mark of the current

@@ -10,6 +10,7 @@
 
 #include "shell/command_ids.h"
 #include "shell/main_frame.h"
+#include "shell/standard_booking_dialogs.h"
 #include "shell_test_support.h"
 #include "support/cli_runner.h"
 
@@ -81,8 +82,7 @@ private Q_SLOTS:
         int endResult = 0;
         runner_->on("StandardEditDialog", [&endResult](QDialog& d) {
             endResult = shell::testing::click(d, "end");
-            auto* list = d.findChild<QListWidget*>(QStringLiteral("records"));
-            if (list->currentRow() != 2) return -2;
+            if (qobject_cast<StandardEditDialog*>(&d)->current() != 3) return -2;
             // Deleted with Ctrl+Y, the others pass.
             QTest::keyClick(fieldOf(d, "document"), Qt::Key_Y, Qt::ControlModifier);
             return shell::testing::click(d, "end");
@@ -93,6 +93,64 @@ private Q_SLOTS:
         QCOMPARE(runner_->messages[0].heading, QStringLiteral("FEHLER"));
         QVERIFY(runner_->messages[0].text.startsWith(QStringLiteral("Kontofehler in Buchungssatz Nummer: 3\n")));
         QCOMPARE(shell::testing::readAll(path), file);
+    }
+
+    // Each field is checked as it is left: an account that finds none keeps the
+    // cursor, a short form is replaced by the account's number and its name is
+    // shown, Up and Down step through the accounts; the document field's Up and
+    // Down go through the records of the nine lines.
+    void fieldsAreCheckedAsTheyAreLeft() {
+        for (int i = 1; i <= 10; ++i) addRecord(("Satz " + std::to_string(i)).c_str(), "10", "");
+        open();
+        QString shown;
+        int ended = 0;
+        runner_->on("StandardEditDialog", [&shown, &ended](QDialog& d) {
+            ended = [&] {
+            auto& dialog = *qobject_cast<StandardEditDialog*>(&d);
+            QStringList rows;
+            for (int r = 0; r < 9; ++r) rows << QString::number(dialog.numberInRow(r));
+            shown = rows.join(QLatin1Char(' '));
+            QTest::keyClick(fieldOf(d, "document"), Qt::Key_End, Qt::ControlModifier);
+            if (dialog.current() != 10 || fieldOf(d, "text")->text() != QStringLiteral("Satz 10")) return -2;
+            QTest::keyClick(fieldOf(d, "document"), Qt::Key_Down);  // the empty line after the last record
+            if (dialog.current() != 11 || !fieldOf(d, "text")->text().isEmpty()) return -3;
+            QTest::keyClick(fieldOf(d, "document"), Qt::Key_Return);
+            shell::testing::type(d, "debit", QStringLiteral("9999"));
+            QTest::keyClick(fieldOf(d, "debit"), Qt::Key_Return);
+            if (!(d.focusWidget() == fieldOf(d, "debit"))) return -4;  // no such account: the cursor stays
+            shell::testing::type(d, "debit", QStringLiteral("12"));
+            QTest::keyClick(fieldOf(d, "debit"), Qt::Key_Return);
+            if (fieldOf(d, "debit")->text() != QStringLiteral("1200") || !(d.focusWidget() == fieldOf(d, "credit"))) return -5;
+            if (d.findChild<QLabel*>(QStringLiteral("debitName"))->text() != QStringLiteral("Bank")) return -6;
+            shell::testing::type(d, "credit", QStringLiteral("1200"));
+            QTest::keyClick(fieldOf(d, "credit"), Qt::Key_Return);  // the same account twice
+            if (!(d.focusWidget() == fieldOf(d, "credit"))) return -7;
+            QTest::keyClick(fieldOf(d, "credit"), Qt::Key_Down);
+            if (fieldOf(d, "credit")->text() != QStringLiteral("1210")) return -8;
+            QTest::keyClick(fieldOf(d, "credit"), Qt::Key_Return);
+            shell::testing::type(d, "text", QStringLiteral("Elfte"));
+            QTest::keyClick(fieldOf(d, "text"), Qt::Key_Tab);
+            shell::testing::type(d, "amount", QStringLiteral("abc"));
+            QTest::keyClick(fieldOf(d, "amount"), Qt::Key_Return);
+            if (!(d.focusWidget() == fieldOf(d, "amount"))) return -9;
+            shell::testing::type(d, "amount", QStringLiteral("12,5"));
+            QTest::keyClick(fieldOf(d, "amount"), Qt::Key_F12);
+            if (dialog.current() != 12) return -10;
+            return shell::testing::click(d, "end");
+            }();
+            return ended;
+        });
+        QVERIFY(frame_->runCommand(cmd::kStandardEdit));
+        QCOMPARE(ended, 1);
+        QVERIFY(runner_->unanswered.empty());
+        QCOMPARE(shown, QStringLiteral("1 2 3 4 5 6 7 8 9"));
+        // The amount of letters was refused with the amount's message.
+        QCOMPARE(runner_->messages.size(), std::size_t(2));
+        QVERIFY(runner_->messages[1].text.startsWith(QStringLiteral("Der eingegebene Betrag")));
+        const std::string file = standardFile();
+        QCOMPARE(file.size(), std::size_t(11 * 64));
+        QCOMPARE(QString::fromLatin1(file.substr(10 * 64, 57).c_str()),
+                 QStringLiteral("X           1200 1210Elfte                          12.50"));
     }
 
     // Space clears the mark and moves on, "X" sets it; only the marked records
