@@ -85,17 +85,25 @@ StandardEditDialog::StandardEditDialog(ShellContext& context, circles::CVt36Doc&
     names->addWidget(debitName_);
     names->addWidget(creditName_);
     layout->addLayout(names);
-    layout->addWidget(makeHeading(this, text::kStandardEditHeading));
     static constexpr std::array<int, kFieldCount> kWidths = {6, 5, 5, 25, 11, 5};
     const QFont mono(QStringLiteral("Monospace"));
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(1);
+    // The heading's words stand over their columns.
+    const QStringList heading = qt(text::kStandardEditHeading).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (int c = 0; c < heading.size(); ++c) {
+        auto* label = new QLabel(heading[c], this);
+        label->setFont(mono);
+        const bool right = c == kDebit + 1 || c == kCredit + 1 || c >= kAmount + 1;
+        grid->addWidget(label, 0, c, right ? Qt::AlignRight : Qt::AlignLeft);
+    }
     for (std::size_t r = 0; r < rows_.size(); ++r) {
         Row& row = rows_[r];
+        const int gridRow = static_cast<int>(r) + 1;
         row.number = new QLabel(this);
         row.number->setFont(mono);
-        grid->addWidget(row.number, static_cast<int>(r), 0);
+        grid->addWidget(row.number, gridRow, 0);
         for (int f = 0; f < kFieldCount; ++f) {
             QLineEdit* edit = makeField(this, kWidths[f], "");
             edit->setFont(mono);
@@ -103,11 +111,11 @@ StandardEditDialog::StandardEditDialog(ShellContext& context, circles::CVt36Doc&
             edit->installEventFilter(this);
             if (f == kDebit || f == kCredit || f == kAmount || f == kRate) edit->setAlignment(Qt::AlignRight);
             row.fields[f] = edit;
-            grid->addWidget(edit, static_cast<int>(r), f + 1);
+            grid->addWidget(edit, gridRow, f + 1);
         }
         row.vat = new QLabel(this);
         row.vat->setFont(mono);
-        grid->addWidget(row.vat, static_cast<int>(r), kFieldCount + 1);
+        grid->addWidget(row.vat, gridRow, kFieldCount + 1, Qt::AlignRight);
     }
     layout->addLayout(grid);
     auto* buttons = new QHBoxLayout;
