@@ -1,6 +1,8 @@
 #include "shell/circle_opening.h"
 
 #include "circles/chart_template.h"
+#include "circles/missing_ledger.h"
+#include "resources/texts_common.h"
 
 #include "shell/chart_takeover_dialog.h"
 #include "shell/circle_selection_dialog.h"
@@ -34,6 +36,12 @@ int CircleOpening::select(bool administration) {
 int CircleOpening::openNumber(int number) {
     int result = doc_.openCircle(number, circles::MissingLedger::Refuse);
     while (result == circles::kOpenLedgerMissing) {
+        // A lost journal or balance file is brought back from the backup, never replaced by an empty one.
+        const std::string lost = circles::lostLedgerMessage(doc_);
+        if (!lost.empty()) {
+            context_.messages.show(lost, text::kCaptionError, ui::kIconStop);
+            return 0;
+        }
         MissingLedgerDialog ask(context_);
         const int choice = context_.runner.run(ask);
         if (choice == MissingLedgerDialog::kCreateNew) return doc_.openCircle(number, circles::MissingLedger::CreateNew);

@@ -118,6 +118,34 @@ private Q_SLOTS:
                 std::string::npos);
     }
 
+    // A journal lost beside its balance file is lost bookings: the opening names the file and offers no
+    // new empty journal, which would leave balances that disagree with it.
+    void aLostJournalIsNotReplacedByAnEmptyOne() {
+        testing::StartDirectory dir;
+        {
+            ScriptedRunner setUp;
+            setUp.on("CircleSelectionDialog", [](QDialog& d) { return testing::click(d, "ok"); });
+            setUp.on("CircleAdminDialog", [](QDialog& d) {
+                testing::setField(d, "name", "Muster");
+                testing::setField(d, "year", "2024");
+                return testing::click(d, "ok");
+            });
+            setUp.on("MissingLedgerDialog", press("create"));
+            CMainFrame frame(&setUp);
+            QVERIFY(frame.newDocument());
+        }
+        QVERIFY(QFile::remove("BK000001/B2024001.jou"));
+        ScriptedRunner runner;
+        runner.on("CircleSelectionDialog", [](QDialog& d) { return testing::click(d, "ok"); });
+        CMainFrame frame(&runner);
+        QVERIFY(!frame.newDocument());
+        // The selection comes back (and is cancelled); no question about setting up new files.
+        QCOMPARE(runner.unanswered, std::vector<QString>{QStringLiteral("CircleSelectionDialog")});
+        QCOMPARE(runner.messages.size(), std::size_t(1));
+        QVERIFY(runner.messages[0].text.startsWith(QStringLiteral("Die Journaldatei des Buchungsjahres fehlt:")));
+        QVERIFY(!QFile::exists("BK000001/B2024001.jou"));
+    }
+
     void cancellingTheAdministrationReturnsToTheNumber() {
         testing::StartDirectory dir;
         ScriptedRunner runner;
