@@ -121,11 +121,11 @@ inline constexpr std::string_view kGdpduWriteFailed = cp<"Fehler beim Schreiben 
 inline constexpr std::string_view kGdpduDialogTitle = cp<"Export der Daten zur Datenträgerüberlassung">();
 inline constexpr std::string_view kGdpduDialogYear = cp<"Buchungsjahr:">();
 inline constexpr std::string_view kGdpduDialogName = cp<"&Name:">();
-inline constexpr std::string_view kGdpduDialogPlace = cp<"&Ort:">();
+inline constexpr std::string_view kGdpduDialogPlace = cp<"O&rt:">();
 inline constexpr std::string_view kGdpduDialogCashAccounts = cp<"Aktuelle &Kassenkonten:">();
 inline constexpr std::string_view kGdpduDialogRemoveCash = cp<"Gewähltes Kassenkonto &löschen">();
 inline constexpr std::string_view kGdpduDialogAddCash = cp<"Weiteres Kassenkonto &hinzufügen">();
-inline constexpr std::string_view kGdpduDialogAddCashPrompt = cp<"&Konto-Nummer:">();
+inline constexpr std::string_view kGdpduDialogAddCashPrompt = cp<"Konto-Nu&mmer:">();
 inline constexpr std::string_view kGdpduDoneTitle = cp<"Abschluss der Datenerstellung zur GDPdU">();
 inline constexpr std::string_view kGdpduDoneText = cp<"Die Daten wurden erstellt im Verzeichnis:">();
 

@@ -108,6 +108,10 @@ void GdpduExportDialog::addAccount(int number) {
 
 void GdpduExportDialog::onAdd() {
     std::string field = fieldText(account_);
+    if (config::trim(field).empty()) {
+        account_->setFocus();
+        return;
+    }
     std::string balance, name, numberText;
     bool taken = reports::CheckAccountRangeField(field, context_.messages) == 1;
     if (taken && doc_.reportCursor().findByNumber(std::atoi(field.c_str()), balance, name, numberText) != 1) {
