@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "config/file_names.h"
-#include "platform/codepage.h"
 #include "platform/file.h"
 #include "platform/process.h"
 #include "resources/format.h"
