@@ -13,6 +13,8 @@
 #include "config/amounts.h"
 #include "platform/directory.h"
 #include "platform/fault_points.h"
+#include "reports/balance_list_report.h"
+#include "reports/print_file.h"
 #include "resources/cp1252_literal.h"
 #include "support/temp_dir.h"
 
@@ -125,6 +127,51 @@ TEST_F(CalendarYear, BalanceListGivesOpeningMovementAndClosingWithTheirSides) {
             'H') +
         fmt(kBalanceRow, "9.000", textField("SALDENVORTRAEGE").c_str(), "0,00", ' ', "0,00", ' ', "0,00", ' ');
     EXPECT_EQ(b.table("-sal.txt"), expected);
+}
+
+// The balance list table says what the balance list report (with movements, opening values to month 13)
+// says of every account.
+TEST_F(CalendarYear, BalanceListTableAgreesWithTheBalanceListReport) {
+    ASSERT_EQ(b.exportWith({"Musterhandel", "Berlin", {}}), 1);
+    reports::BalanceListOptions options;
+    options.fromMonth = 0;
+    options.toMonth = 13;
+    options.wide = true;
+    ASSERT_EQ(reports::SelectByGroup("", options.accounts, b.messages), 1);
+    reports::ReportRequest request;
+    request.linesPerPage = 68;
+    reports::FillBalanceListRequest(request, options, reports::BookingYearOf(b.settings));
+    reports::PrintFile print(b.dir.file("~print~.tmp"), b.messages);
+    ASSERT_EQ(reports::GenerateBalanceList(print, request, options, b.report, b.accountIndex, b.settings), 1);
+    const std::string printed = readFile(print.path());
+
+    // "%12.2f" and its side in the report, German form and its side in the table.
+    auto fromReport = [](const std::string& field) {
+        long long cents = 0;
+        for (char c : field.substr(0, 12))
+            if (c >= '0' && c <= '9') cents = cents * 10 + (c - '0');
+        return std::make_pair(cents, field.substr(12, 1));
+    };
+    const DescribedTable table = describedTables(b.indexXml()).back();
+    const std::vector<Row> rows = readBack(table, b.table("-sal.txt"));
+    ASSERT_EQ(rows.size(), 8u);
+    for (const Row& row : rows) {
+        std::string account = row.at("Kontonummer");
+        const long long number = germanCents(account) / 100;
+        const std::string key = posting::testing::numberField(static_cast<int>(number));
+        const std::size_t at = printed.find("\r\n" + key + "  ");
+        ASSERT_NE(at, std::string::npos) << key;
+        const std::string line = printed.substr(at + 2, 110);
+        EXPECT_EQ(line.substr(7, 25), row.at("Kontenbezeichnung"));
+        const char* columns[][2] = {{"Anfangsbestand", "Anfangsbestand Soll (S) - Haben (H)"},
+                                    {"Gesamt-Zu&#x002F;Abgang", "Zu&#x002F;Abgang Soll (S) - Haben (H)"},
+                                    {"Endbestand", "Endbestand Soll (S) - Haben (H)"}};
+        for (int c = 0; c < 3; ++c) {
+            const auto [cents, side] = fromReport(line.substr(47 + 25 * static_cast<std::size_t>(c), 13));
+            EXPECT_EQ(germanCents(row.at(columns[c][0])), cents) << key << " " << columns[c][0];
+            EXPECT_EQ(row.at(columns[c][1]), side) << key << " " << columns[c][0];
+        }
+    }
 }
 
 TEST_F(CalendarYear, IndexXmlIsValidAndDescribesEveryTableByteForByte) {
@@ -308,6 +355,7 @@ TEST(GdpduSpanYear, MonthsTakeTheYearTheyLieInAndClosingEntriesEndTheBusinessYea
     b.addAccount(1600, "KASSE");
     b.addAccount(1800, "BANK");
     b.addAccount(4400, cp<"ERLÖSE 19%">().data());
+    b.addAccount(3300, "VERBINDLICHKEITEN", -250.00);
     b.book("15.03", "R2", 1800, 4400, "Maerz", 119.00, 19.0);
     b.book("15.08", "R1", 1800, 4400, "August", 238.00, 19.0);
     b.book("31.13", "A1", 1800, 1600, "Abschluss", 10.00);
@@ -320,6 +368,11 @@ TEST(GdpduSpanYear, MonthsTakeTheYearTheyLieInAndClosingEntriesEndTheBusinessYea
         fmt(kJournalRow, "3", "30.06", 2009, "31.13", 2009, doc6("A1").c_str(), "1.800", "1.600",
             textField("Abschluss").c_str(), "10,00", " 0,00", "0,00");
     EXPECT_EQ(b.table("-jou.txt"), expected);
+    // A credit balance is written without sign, marked "H".
+    const std::string balances = b.table("-sal.txt");
+    EXPECT_NE(balances.find(fmt(kBalanceRow, "3.300", textField("VERBINDLICHKEITEN").c_str(), "250,00", 'H', "0,00", ' ',
+                                "250,00", 'H')),
+              std::string::npos);
     const std::vector<DescribedTable> tables = describedTables(b.indexXml());
     ASSERT_EQ(tables.size(), 3u);
     EXPECT_EQ(tables[0].url, "0809-jou.txt");
