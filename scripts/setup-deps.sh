@@ -9,6 +9,7 @@ packages=(
   xdotool x11-apps
   libqt6svg6
   poppler-utils
+  libxml2-utils
 )
 
 missing=()

@@ -59,7 +59,12 @@ const char* const kUsage =
     "                                         stops the run before anything is posted, unless --skip-faulty\n"
     "  sort -k N [--by-day]                   the journal in date order (by month, or by day and month)\n"
     "  search -k N TEXT [--backward] [--from B] [--case]\n"
-    "                                         the numbers of the bookings whose line holds TEXT\n";
+    "                                         the numbers of the bookings whose line holds TEXT\n"
+    "  export gdpdu -k N --name T --place T [--cash ACC]...\n"
+    "                                         the tables for the digital tax audit with index.xml\n"
+    "  export companion -k N                  start the companion program Tellmark Online\n"
+    "  export companion -k N --from-month M --to-month M [--start]\n"
+    "                                         hand it the transfer file of that VAT pre-return\n";
 
 }  // namespace
 
@@ -102,6 +107,7 @@ int main(int argc, char** argv) {
         if (command == "report") return runReport(ctx, rest);
         if (command == "reindex") return runReindex(ctx, rest);
         if (command == "reorg") return runReorg(ctx, rest);
+        if (command == "export") return runExport(ctx, rest);
         throw UsageError("unknown command " + command);
     } catch (const UsageError& e) {
         std::fprintf(stderr, "tellmark-cli: %s\n%s", e.what(), kUsage);

@@ -1,5 +1,7 @@
 #include "config/text_helpers.h"
 
+#include "platform/codepage.h"
+
 namespace tellmark::config {
 
 std::string trimLeft(std::string_view text) {
@@ -66,13 +68,19 @@ int xmlText(std::string_view text, std::string& out, std::size_t maxLength) {
     static constexpr char kHex[] = "0123456789ABCDEF";
     out.clear();
     for (char c : text) {
-        unsigned char b = static_cast<unsigned char>(c);
+        const unsigned char b = static_cast<unsigned char>(c);
         std::string piece;
         if (c == '&' || c == '/' || c == '<' || b >= 128) {
-            piece = "&#x00";
-            piece += kHex[b >> 4];
-            piece += kHex[b & 0x0F];
+            // The reference names the character the byte stands for in the Windows code page: the same
+            // value for the Latin-1 letters (0xE4 is U+00E4), the code page's own for 0x80-0x9F (the euro
+            // sign 0x80 is U+20AC), so the file declared as UTF-8 reads as the text was meant.
+            const char32_t code = platform::cp1252CodePoint(b);
+            piece = "&#x";
+            for (int shift = 12; shift >= 0; shift -= 4) piece += kHex[(code >> shift) & 0x0F];
             piece += ';';
+        } else if (b < 0x20 || b == 0x7F) {
+            // XML has no way to write these (not even as references): a blank keeps the file valid.
+            piece = ' ';
         } else {
             piece = c;
         }

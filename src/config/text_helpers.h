@@ -29,8 +29,10 @@ char toUpperChar(char c);
 std::string toUpper(std::string_view text);
 void toUpperInPlace(std::string& text);
 
-// Escapes '&', '/', '<' and bytes >= 128 as "&#x00" + two hex digits + ";" into out. 0 when the output
-// would exceed maxLength: out then holds the whole characters that fit.
+// Escapes '&', '/', '<' and bytes >= 128 as "&#x" + the four hex digits of the character the CP1252
+// byte stands for + ";" ("&#x00E4;" for 0xE4, "&#x20AC;" for the euro sign 0x80) into out; control
+// characters, which XML cannot hold, become blanks. 0 when the output would exceed maxLength: out then
+// holds the whole characters that fit.
 int xmlText(std::string_view text, std::string& out, std::size_t maxLength);
 
 // Export field filters.

@@ -45,6 +45,15 @@ int cp1252ByteOf(char32_t c) {
     }
 }
 
+}  // namespace
+
+char32_t cp1252CodePoint(unsigned char byte) {
+    if (byte >= 0x80 && byte < 0xA0) return kCp1252High[byte - 0x80];
+    return byte;
+}
+
+namespace {
+
 char lookAlike(char32_t c) {
     switch (c) {
     case 0x2500: return '-';

@@ -11,6 +11,8 @@ namespace tellmark::platform {
 // Every byte has a character: the five bytes CP1252 leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) become
 // the control characters U+0081 ... of the same value, so that the way back gives the same bytes.
 std::string cp1252ToUtf8(std::string_view cp1252);
+// The Unicode character of one CP1252 byte, by the same rule.
+char32_t cp1252CodePoint(unsigned char byte);
 
 // Characters CP1252 cannot hold, and bytes that are not valid UTF-8 (one per byte), become the replacement.
 std::string utf8ToCp1252(std::string_view utf8, char replacement = '?');

@@ -136,7 +136,7 @@ SheetScanEnd ScanSheetBookings(JournalReportBooks& books, const DateWindow& wind
     for (int month : MonthPasses(window, year.firstMonth, year.differs)) {
         const bool secondYear = year.differs && ((month >= 1 && month < year.firstMonth) || month == 13);
         bool stopped = false;
-        const bool read = scan.scanMonth(month, [&](const ledger::ParsedBooking& b, long) {
+        const bool read = scan.scanMonth(month, [&](const ledger::ParsedBooking& b, long number) {
             if (++seen % kBookingsPerStep == 0) {
                 books.progress.step(1);
                 books.progress.poll();
@@ -145,6 +145,7 @@ SheetScanEnd ScanSheetBookings(JournalReportBooks& books, const DateWindow& wind
             s.place = PlaceInWindow(b.day, month, window);
             if (s.place == DayPlace::After) return true;
             s.booking = &b;
+            s.number = number;
             s.secondYear = secondYear;
             const posting::Classification kinds = posting::classify(b.debitNumber, b.creditNumber, chart);
             const posting::PostingSplit split = posting::splitOf(kinds.postingType, b.amountValue, b.vatValue);

@@ -57,6 +57,7 @@ private:
 // VAT share on the standard VAT account the type names.
 struct SheetBooking {
     const ledger::ParsedBooking* booking = nullptr;
+    long number = 0;                    // the booking number, from 1
     DayPlace place = DayPlace::Inside;  // Before: a first-month booking dated before the start day
     bool secondYear = false;            // the line's date lies in the second year of the booking year
     std::int64_t debit = 0;             // into the debit column of the debit account

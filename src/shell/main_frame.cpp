@@ -31,6 +31,7 @@
 #include "shell/command_ids.h"
 #include "shell/command_table.h"
 #include "shell/dialog_decisions.h"
+#include "shell/export_commands.h"
 #include "shell/page_settings_dialog.h"
 #include "shell/print_fonts_dialog.h"
 #include "shell/program_management_dialog.h"
@@ -198,6 +199,8 @@ void CMainFrame::registerHandlers() {
                       [this] { StandardBookingCommands(context_, doc_).postChosen(view(), true); });
     setCommandHandler(cmd::kStandardPrint, [this] { reports_->standardBookings(); });
     setCommandHandler(cmd::kImport, [this] { StandardBookingCommands(context_, doc_).importBookings(view()); });
+    setCommandHandler(cmd::kExportGdpdu, [this] { ExportCommands(context_, doc_).gdpdu(); });
+    setCommandHandler(cmd::kCompanionOnline, [this] { ExportCommands(context_, doc_).companion(); });
     setCommandHandler(cmd::kCircleAdministration, [this] { administration(); });
     setCommandHandler(cmd::kReindex, [this] { reindex(); });
     setCommandHandler(cmd::kReorganisation, [this] { reorganise(); });

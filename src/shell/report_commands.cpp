@@ -18,6 +18,7 @@
 #include "reports/result_report.h"
 #include "reports/standard_bookings_report.h"
 #include "entry/standard_bookings.h"
+#include "exports/companion_handover.h"
 #include "reports/vat_return_report.h"
 #include "reports/text_file_output.h"
 #include "reports/trial_balance_report.h"
@@ -27,6 +28,7 @@
 #include "resources/texts_shell_reports.h"
 #include "shell/balance_list_dialog.h"
 #include "shell/cut_off_month_dialog.h"
+#include "shell/export_dialogs.h"
 #include "shell/print_preview_dialog.h"
 #include "shell/result_dialog.h"
 #include "shell/standard_booking_dialogs.h"
@@ -261,7 +263,24 @@ void ReportCommands::vatReturn() {
     reports::PrintFile printFile(doc_.paths()[config::DocumentPaths::kSlotPrintFile], context_.messages);
     reports::JournalReportBooks books = journalBooks();
     if (reports::GenerateVatReturn(printFile, request, options, books) != 1) return;
-    chooseAndSend(printFile, PrintRule::Narrow);
+    ReportOutput output = ReportOutput::Screen;
+    if (!chooseOutput(output)) return;
+    if (output != ReportOutput::Printer) {
+        send(printFile, PrintRule::Narrow, output);
+        return;
+    }
+    // Only a return on paper is offered to the companion program: its values are compared with the printout.
+    const PrintResult printed = printThroughPreview(printFile, PrintRule::Narrow);
+    if (printed == PrintResult::Failed) context_.messages.show(text::kOutputNotSent, text::kCaptionError, ui::kIconStop);
+    if (printed == PrintResult::Printed) offerCompanionHandOver(options);
+}
+
+void ReportCommands::offerCompanionHandOver(const reports::VatReturnOptions& options) {
+    const exports::VatHandOver handOver = exports::VatHandOverOf(options, bookingYear());
+    if (handOver.transferPath.empty()) return;
+    CompanionHandOverDialog dialog(context_);
+    if (context_.runner.run(dialog) != QDialog::Accepted) return;
+    exports::HandOverVatData(doc_.programConfig(), handOver, dialog.choice(), context_.messages);
 }
 
 void ReportCommands::monthEvaluation() {
@@ -314,12 +333,16 @@ void ReportCommands::send(reports::PrintFile& printFile, PrintRule rule, ReportO
 }
 
 bool ReportCommands::preview(reports::PrintFile& printFile, PrintRule rule) {
+    return printThroughPreview(printFile, rule) != PrintResult::Failed;
+}
+
+PrintResult ReportCommands::printThroughPreview(reports::PrintFile& printFile, PrintRule rule) {
 #ifdef TELLMARK_PRINTER
     PrintPreviewDialog dialog(context_, printFile, rule, doc_.programConfig(), doc_.dataDirectory());
     context_.runner.run(dialog);
-    return dialog.printed() != PrintResult::Failed;
+    return dialog.printed();
 #else
-    return PrintReport(printFile, rule, doc_.programConfig(), context_) != PrintResult::Failed;
+    return PrintReport(printFile, rule, doc_.programConfig(), context_);
 #endif
 }
 

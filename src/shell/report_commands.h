@@ -10,6 +10,7 @@
 #include "reports/journal_report_books.h"
 #include "reports/page_header.h"
 #include "reports/print_file.h"
+#include "reports/vat_return_report.h"
 #include "shell/journal_report_dialogs.h"
 #include "shell/output_dialog.h"
 #include "shell/report_printer.h"
@@ -56,6 +57,11 @@ private:
     void chooseAndSend(reports::PrintFile& printFile, PrintRule rule);
     // The print preview, from which the report is printed or saved as a PDF; false when printing failed.
     bool preview(reports::PrintFile& printFile, PrintRule rule);
+    // The same, telling whether the pages went to the printer.
+    PrintResult printThroughPreview(reports::PrintFile& printFile, PrintRule rule);
+    // After a VAT pre-return went to the printer: the offer to hand its transfer file to the companion
+    // online program (only for a period that has one).
+    void offerCompanionHandOver(const reports::VatReturnOptions& options);
     bool showOnScreen(reports::PrintFile& printFile);
     void writeTextFile(reports::PrintFile& printFile);
 

@@ -45,6 +45,12 @@ TEST(TextHelpers, XmlTextEscapesAndStopsAtTheLimit) {
     EXPECT_EQ(out, "ab");
     EXPECT_EQ(xmlText("abc", out, 2), 0);
     EXPECT_EQ(out, "ab");
+
+    // The Windows code page's own characters keep their meaning; XML cannot hold control characters.
+    EXPECT_EQ(xmlText("5 \x80 \x84x\x93", out, 256), 1);
+    EXPECT_EQ(out, "5 &#x20AC; &#x201E;x&#x201C;");
+    EXPECT_EQ(xmlText("a\tb\x01" "c", out, 256), 1);
+    EXPECT_EQ(out, "a b c");
 }
 
 TEST(TextHelpers, ExportFieldFilters) {

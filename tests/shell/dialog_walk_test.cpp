@@ -14,6 +14,7 @@
 #include "posting/reorganisation.h"
 #include "resources/texts_reorganisation.h"
 #include "resources/texts_standard_bookings.h"
+#include "shell/export_dialogs.h"
 #include "shell/about_dialog.h"
 #include "shell/account_rename_dialog.h"
 #include "shell/accounts_dialog.h"
@@ -294,6 +295,9 @@ private:
         });
         add("import file", [&c] { return std::make_unique<ImportFileDialog>(c); });
         add("import close", [&c] { return std::make_unique<ImportCloseDialog>(c, "/tmp/import.txt", 3); });
+        add("gdpdu export", [&c, &doc] { return std::make_unique<GdpduExportDialog>(c, doc); });
+        add("gdpdu done", [&c] { return std::make_unique<GdpduDoneDialog>(c, "/tmp/BK000001/GDPdU/2009"); });
+        add("companion hand-over", [&c] { return std::make_unique<CompanionHandOverDialog>(c); });
         return dialogs_;
     }
 
