@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "cli/arguments.h"
+#include "cli/command_export_datev.h"
 #include "cli/command_import.h"
 #include "cli/command_standard.h"
 #include "cli/commands.h"
@@ -59,7 +60,12 @@ const char* const kUsage =
     "                                         stops the run before anything is posted, unless --skip-faulty\n"
     "  sort -k N [--by-day]                   the journal in date order (by month, or by day and month)\n"
     "  search -k N TEXT [--backward] [--from B] [--case]\n"
-    "                                         the numbers of the bookings whose line holds TEXT\n";
+    "                                         the numbers of the bookings whose line holds TEXT\n"
+    "  export datev -k N [--adviser NR] [--client NR] [--dfv KZ] [--password PW] [--carrier NR]\n"
+    "               [--accounting NR] [--from DD.MM] [--to DD.MM] [--currency EUR] [--path DIR]\n"
+    "               [--map ACCOUNT=DATEV]... [--opening-bookings yes|no] [--out DIR]\n"
+    "                                         the bookings of a period for the tax adviser: record protocol\n"
+    "                                         and DATEV-Format file (EXTF_Buchungsstapel_...csv)\n";
 
 }  // namespace
 
@@ -102,6 +108,8 @@ int main(int argc, char** argv) {
         if (command == "report") return runReport(ctx, rest);
         if (command == "reindex") return runReindex(ctx, rest);
         if (command == "reorg") return runReorg(ctx, rest);
+        if (command == "export" && !rest.empty() && rest[0] == "datev")
+            return runExportDatev(ctx, Words(rest.begin() + 1, rest.end()));
         throw UsageError("unknown command " + command);
     } catch (const UsageError& e) {
         std::fprintf(stderr, "tellmark-cli: %s\n%s", e.what(), kUsage);
