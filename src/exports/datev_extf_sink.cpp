@@ -244,14 +244,25 @@ std::string DatevExtfSink::finalName(const Part& part) const {
     return format(text::kDatevExtfPartName, part.from, part.to, part.number);
 }
 
-bool DatevExtfSink::commit() {
+bool DatevExtfSink::finish() {
     for (const auto& p : parts_)
         if (!p->file.finish()) return false;
+    return true;
+}
+
+bool DatevExtfSink::commit() {
+    if (!finish()) return false;
     for (const auto& p : parts_) {
         p->file.setFinalPath(config::joinPath(context_.directory, finalName(*p)));
-        if (!p->file.commit()) return false;
+        if (p->file.commit()) continue;
+        withdraw();
+        return false;
     }
     return true;
+}
+
+void DatevExtfSink::withdraw() {
+    for (const auto& p : parts_) p->file.withdraw();
 }
 
 void DatevExtfSink::discard() {

@@ -39,7 +39,9 @@ public:
     int resetRecord(bool& faulty) override;
     int close(bool& faulty) override;
     const std::vector<DatevError>& errors() const override { return errors_; }
+    bool finish() override;
     bool commit() override;
+    void withdraw() override;
     void discard() override;
     std::vector<std::string> fileNames() const override;
 

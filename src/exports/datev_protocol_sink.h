@@ -23,7 +23,9 @@ public:
     int resetRecord(bool& faulty) override;
     int close(bool& faulty) override;
     const std::vector<DatevError>& errors() const override { return errors_; }
+    bool finish() override { return file_.finish(); }
     bool commit() override;
+    void withdraw() override { file_.withdraw(); }
     void discard() override { file_.discard(); }
     std::vector<std::string> fileNames() const override { return {path_}; }
 

@@ -49,10 +49,24 @@ const std::vector<DatevError>& DatevSinkTee::errors() const {
     return errors_;
 }
 
-bool DatevSinkTee::commit() {
+bool DatevSinkTee::finish() {
     for (DatevRecordSink* s : sinks_)
-        if (!s->commit()) return false;
+        if (!s->finish()) return false;
     return true;
+}
+
+bool DatevSinkTee::commit() {
+    if (!finish()) return false;
+    for (std::size_t i = 0; i < sinks_.size(); ++i) {
+        if (sinks_[i]->commit()) continue;
+        for (std::size_t j = 0; j < i; ++j) sinks_[j]->withdraw();
+        return false;
+    }
+    return true;
+}
+
+void DatevSinkTee::withdraw() {
+    for (DatevRecordSink* s : sinks_) s->withdraw();
 }
 
 void DatevSinkTee::discard() {

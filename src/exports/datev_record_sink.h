@@ -34,8 +34,13 @@ public:
     virtual int close(bool& faulty) = 0;
     virtual const std::vector<DatevError>& errors() const = 0;
 
-    // The files written, put into place (true) or removed.
+    // Writes out and syncs every file beside its place.
+    virtual bool finish() = 0;
+    // Puts the finished files into place; when one cannot be put there, none of them stays.
     virtual bool commit() = 0;
+    // Removes the files put into place by commit (another output of the export failed).
+    virtual void withdraw() = 0;
+    // Removes the files written beside their places.
     virtual void discard() = 0;
     // The names the files have, or will have after commit.
     virtual std::vector<std::string> fileNames() const = 0;
@@ -52,7 +57,9 @@ public:
     int resetRecord(bool& faulty) override;
     int close(bool& faulty) override;
     const std::vector<DatevError>& errors() const override;
+    bool finish() override;
     bool commit() override;
+    void withdraw() override;
     void discard() override;
     std::vector<std::string> fileNames() const override;
 

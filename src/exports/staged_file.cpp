@@ -38,12 +38,25 @@ bool StagedFile::finish() { return flushBuffer() && file_.flush(); }
 bool StagedFile::commit() {
     if (failed_ || !file_.isOpen()) return false;
     if (!file_.renameTo(finalPath_)) {
+        // Renamed, but the directory could not be synced: the file must not stay there either.
+        if (file_.path() == finalPath_) {
+            file_.close();
+            platform::removeFile(finalPath_);
+            stagedPath_.clear();
+        }
         failed_ = true;
         return false;
     }
     file_.close();
     committed_ = true;
     return true;
+}
+
+void StagedFile::withdraw() {
+    if (!committed_) return;
+    platform::removeFile(finalPath_);
+    committed_ = false;
+    stagedPath_.clear();
 }
 
 void StagedFile::discard() {

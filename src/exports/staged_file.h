@@ -25,8 +25,10 @@ public:
     bool append(std::string_view text);
     // Writes what is buffered and puts the file on the disk.
     bool finish();
-    // Renames the finished file into its place.
+    // Renames the finished file into its place; when that fails nothing stands there.
     bool commit();
+    // Removes the file from its place again (another file of the same export could not be put there).
+    void withdraw();
     // Removes the file beside its place (nothing when it was never created or is in place).
     void discard();
     const std::string& finalPath() const { return finalPath_; }
