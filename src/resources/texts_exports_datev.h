@@ -81,6 +81,9 @@ inline constexpr std::string_view kTitleDatevOpening = cp<"Anfangsbestände als 
 inline constexpr std::string_view kDatevOpeningQuestion = cp<
     "Der Zeitraum beginnt mit dem ersten Tag des Wirtschaftsjahres.\n\n"
     "Sollen die Anfangsbestände der Konten als Eröffnungsbuchungen exportiert werden?">();
+inline constexpr std::string_view kDatevButtonYes = cp<"&Ja">();
+inline constexpr std::string_view kDatevButtonNo = cp<"&Nein">();
+inline constexpr std::string_view kTitleDatevErrorList = cp<"Fehlerliste des Datev-Exports">();
 inline constexpr std::string_view kTitleDatevDone = cp<"Abschluss des Datev-Exports - Wichtiger Hinweis">();
 inline constexpr std::string_view kProgressDatevOpeningCaption = cp<"Anfangsbestände">();
 inline constexpr std::string_view kProgressDatevOpeningLine = cp<"Die Anfangsbestände werden gesucht...">();
