@@ -30,6 +30,7 @@
 #include "shell/booking_technique_dialog.h"
 #include "shell/command_ids.h"
 #include "shell/command_table.h"
+#include "shell/datev_export_command.h"
 #include "shell/dialog_decisions.h"
 #include "shell/page_settings_dialog.h"
 #include "shell/print_fonts_dialog.h"
@@ -198,6 +199,7 @@ void CMainFrame::registerHandlers() {
                       [this] { StandardBookingCommands(context_, doc_).postChosen(view(), true); });
     setCommandHandler(cmd::kStandardPrint, [this] { reports_->standardBookings(); });
     setCommandHandler(cmd::kImport, [this] { StandardBookingCommands(context_, doc_).importBookings(view()); });
+    setCommandHandler(cmd::kExportDatev, [this] { DatevExportCommand(context_, doc_).run(); });
     setCommandHandler(cmd::kCircleAdministration, [this] { administration(); });
     setCommandHandler(cmd::kReindex, [this] { reindex(); });
     setCommandHandler(cmd::kReorganisation, [this] { reorganise(); });
