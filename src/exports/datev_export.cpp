@@ -2,11 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cctype>
 #include <ctime>
 #include <sys/time.h>
 
-#include "config/dates.h"
 #include "config/file_names.h"
 #include "config/text_helpers.h"
 #include "exports/datev_booking_fields.h"
