@@ -100,10 +100,12 @@ TEST(DatevSettings, ThePeriodIsTwoDatesOfTheBookingYearInOrder) {
         DatevPeriod p;
         const DatevCheck check = checkDatevPeriod(d, c.books.settings, p);
         EXPECT_EQ(check.field, c.field) << c.from << " - " << c.to;
-        if (check.field == DatevField::From)
+        if (check.field == DatevField::From) {
             EXPECT_EQ(check.message, "Zeitraum \"von\" konnte nicht korrekt ermittelt werden!");
-        if (check.field == DatevField::To)
+        }
+        if (check.field == DatevField::To) {
             EXPECT_EQ(check.message, "Zeitraum \"bis\" konnte nicht korrekt ermittelt werden!");
+        }
     }
     DatevPeriod p{1, 7, 30, 6};
     EXPECT_TRUE(periodOpensBusinessYear(p, july.settings));
