@@ -6,6 +6,7 @@
 #include "circles/document.h"
 #include "cli/arguments.h"
 #include "cli/open_circle.h"
+#include "cli/command_export_datev.h"
 #include "exports/companion_handover.h"
 #include "exports/gdpdu_export.h"
 #include "platform/codepage.h"
@@ -93,6 +94,7 @@ int runExport(Context& ctx, const Words& words) {
     const Words rest(words.begin() + 1, words.end());
     if (words[0] == "gdpdu") return runExportGdpdu(ctx, rest);
     if (words[0] == "companion") return runExportCompanion(ctx, rest);
+    if (words[0] == "datev") return runExportDatev(ctx, rest);
     throw UsageError("unknown export " + words[0]);
 }
 

@@ -64,7 +64,12 @@ const char* const kUsage =
     "                                         the tables for the digital tax audit with index.xml\n"
     "  export companion -k N                  start the companion program Tellmark Online\n"
     "  export companion -k N --from-month M --to-month M [--start]\n"
-    "                                         hand it the transfer file of that VAT pre-return\n";
+    "                                         hand it the transfer file of that VAT pre-return\n"
+    "  export datev -k N [--adviser NR] [--client NR] [--dfv KZ] [--password PW] [--carrier NR]\n"
+    "               [--accounting NR] [--from DD.MM] [--to DD.MM] [--currency EUR] [--path DIR]\n"
+    "               [--map ACCOUNT=DATEV]... [--opening-bookings yes|no] [--out DIR]\n"
+    "                                         the bookings of a period for the tax adviser: record protocol\n"
+    "                                         and DATEV-Format file (EXTF_Buchungsstapel_...csv)\n";
 
 }  // namespace
 

@@ -30,6 +30,7 @@
 #include "shell/booking_technique_dialog.h"
 #include "shell/command_ids.h"
 #include "shell/command_table.h"
+#include "shell/datev_export_command.h"
 #include "shell/dialog_decisions.h"
 #include "shell/export_commands.h"
 #include "shell/page_settings_dialog.h"
@@ -201,6 +202,7 @@ void CMainFrame::registerHandlers() {
     setCommandHandler(cmd::kImport, [this] { StandardBookingCommands(context_, doc_).importBookings(view()); });
     setCommandHandler(cmd::kExportGdpdu, [this] { ExportCommands(context_, doc_).gdpdu(); });
     setCommandHandler(cmd::kCompanionOnline, [this] { ExportCommands(context_, doc_).companion(); });
+    setCommandHandler(cmd::kExportDatev, [this] { DatevExportCommand(context_, doc_).run(); });
     setCommandHandler(cmd::kCircleAdministration, [this] { administration(); });
     setCommandHandler(cmd::kReindex, [this] { reindex(); });
     setCommandHandler(cmd::kReorganisation, [this] { reorganise(); });

@@ -79,6 +79,9 @@ void noteBroken(const char* what, const char* file, int line) {
 #define LLVMFuzzerTestOneInput FuzzImportFile
 #include "../../fuzz/import_file_fuzz.cpp"
 #undef LLVMFuzzerTestOneInput
+#define LLVMFuzzerTestOneInput FuzzDatevMapping
+#include "../../fuzz/datev_mapping_fuzz.cpp"
+#undef LLVMFuzzerTestOneInput
 
 namespace tellmark::fuzz_smoke {
 namespace {
@@ -238,6 +241,7 @@ TEST(FuzzSmoke, Dates) { smoke(FuzzDates, "dates", 3000, 20); }
 TEST(FuzzSmoke, Amounts) { smoke(FuzzAmounts, "amounts", 3000, 21); }
 TEST(FuzzSmoke, FieldChecks) { smoke(FuzzFieldChecks, "field_checks", 3000, 22); }
 TEST(FuzzSmoke, StandardBookingFile) { smoke(FuzzStandardBookingFile, "standard_booking_file", 1500, 23); }
+TEST(FuzzSmoke, DatevMappingFile) { smoke(FuzzDatevMapping, "datev_mapping", 2000, 31); }
 TEST(FuzzSmoke, ImportFile) { smoke(FuzzImportFile, "import_file", 1500, 24); }
 
 }  // namespace

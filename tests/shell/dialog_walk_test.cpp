@@ -12,6 +12,7 @@
 #include "config/program_config_fonts.h"
 #include "posting/account_maintenance.h"
 #include "posting/reorganisation.h"
+#include "resources/texts_exports_datev.h"
 #include "resources/texts_reorganisation.h"
 #include "resources/texts_standard_bookings.h"
 #include "shell/export_dialogs.h"
@@ -26,6 +27,7 @@
 #include "shell/circle_overview_dialog.h"
 #include "shell/circle_selection_dialog.h"
 #include "shell/cut_off_month_dialog.h"
+#include "shell/datev_dialogs.h"
 #include "shell/decision_account_dialog.h"
 #include "shell/decision_dialog.h"
 #include "shell/delete_booking_dialog.h"
@@ -294,6 +296,16 @@ private:
             return std::make_unique<CorrectionDialog>(c, doc, q);
         });
         add("import file", [&c] { return std::make_unique<ImportFileDialog>(c); });
+        add("datev notes", [&c] {
+            return std::make_unique<DatevTextDialog>(c, text::kTitleDatevNotes, text::kDatevNotes, true, "notes");
+        });
+        add("datev settings", [&c, &doc] { return std::make_unique<DatevSettingsDialog>(c, doc); });
+        add("datev mapping", [&c, &doc] {
+            return std::make_unique<DatevMappingDialog>(
+                c, exports::datevMappingRows(doc.accountIndex(), doc.reportCursor(), exports::DatevMapping{}),
+                exports::DatevMapping{}, "DATEV001.DAT");
+        });
+        add("datev opening", [&c] { return std::make_unique<DatevOpeningDialog>(c); });
         add("import close", [&c] { return std::make_unique<ImportCloseDialog>(c, "/tmp/import.txt", 3); });
         add("gdpdu export", [&c, &doc] { return std::make_unique<GdpduExportDialog>(c, doc); });
         add("gdpdu done", [&c] { return std::make_unique<GdpduDoneDialog>(c, "/tmp/BK000001/GDPdU/2009"); });
