@@ -10,6 +10,7 @@
 #include "cli/arguments.h"
 #include "cli/command_import.h"
 #include "cli/command_standard.h"
+#include "cli/command_year.h"
 #include "cli/commands.h"
 
 namespace {
@@ -59,7 +60,15 @@ const char* const kUsage =
     "                                         stops the run before anything is posted, unless --skip-faulty\n"
     "  sort -k N [--by-day]                   the journal in date order (by month, or by day and month)\n"
     "  search -k N TEXT [--backward] [--from B] [--case]\n"
-    "                                         the numbers of the bookings whose line holds TEXT\n";
+    "                                         the numbers of the bookings whose line holds TEXT\n"
+    "  year change -k N YEAR [--no-chart] [--no-balances] [--keep-private]\n"
+    "                                         change to another booking year (a new one: with the chart and\n"
+    "                                         the balances carried forward, unless told otherwise)\n"
+    "  year transfer -k N [--yes | --account NUMBER ...]\n"
+    "                                         the previous year's closing balances as opening balances again;\n"
+    "                                         without an option the differing accounts are listed, nothing changes\n"
+    "  year delete -k N YEAR [--balances] [--journal]\n"
+    "                                         delete the balance file and/or the journal of another year\n";
 
 }  // namespace
 
@@ -102,6 +111,7 @@ int main(int argc, char** argv) {
         if (command == "report") return runReport(ctx, rest);
         if (command == "reindex") return runReindex(ctx, rest);
         if (command == "reorg") return runReorg(ctx, rest);
+        if (command == "year") return runYear(ctx, rest);
         throw UsageError("unknown command " + command);
     } catch (const UsageError& e) {
         std::fprintf(stderr, "tellmark-cli: %s\n%s", e.what(), kUsage);
