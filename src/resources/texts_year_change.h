@@ -77,6 +77,7 @@ inline constexpr std::string_view kChoiceDeleteJournal = cp<"&Journaldatei">();
 inline constexpr std::string_view kMsgFileNotDeleted = cp<"Folgende Datei konnte nicht gelöscht werden:\n%s">();
 inline constexpr std::string_view kDeleteStatusCaption = cp<"Buchungsjahr löschen - Status">();
 inline constexpr std::string_view kDeleteStatusLine = cp<"Die folgenden markierten Dateien sind gelöscht worden:">();
+inline constexpr std::string_view kDeleteStatusOk = cp<"&OK">();
 inline constexpr std::string_view kDeletedBalanceFile = cp<"Saldendatei">();
 inline constexpr std::string_view kDeletedBalanceIndex = cp<"Index zur Saldendatei">();
 inline constexpr std::string_view kDeletedJournal = cp<"Journaldatei">();

@@ -38,6 +38,7 @@
 #include "shell/standard_booking_commands.h"
 #include "shell/standard_texts_dialog.h"
 #include "shell/text_convert.h"
+#include "shell/year_commands.h"
 #include "shell/vat_presets_dialog.h"
 #include "shell/window_size.h"
 
@@ -199,6 +200,20 @@ void CMainFrame::registerHandlers() {
     setCommandHandler(cmd::kStandardPrint, [this] { reports_->standardBookings(); });
     setCommandHandler(cmd::kImport, [this] { StandardBookingCommands(context_, doc_).importBookings(view()); });
     setCommandHandler(cmd::kCircleAdministration, [this] { administration(); });
+    setCommandHandler(cmd::kYearChange, [this] {
+        switch (YearCommands(context_, doc_).changeYear()) {
+        case YearCommands::Change::Kept:
+            if (view()) view()->setFocus();
+            break;
+        case YearCommands::Change::Opened: circleOpened(); break;  // the same document, on its new year
+        case YearCommands::Change::Closed: closeDocument(); break;
+        }
+    });
+    setCommandHandler(cmd::kCarryForward, [this] {
+        YearCommands(context_, doc_).transferClosingBalances();
+        if (view()) view()->reload();
+    });
+    setCommandHandler(cmd::kDeleteYears, [this] { YearCommands(context_, doc_).deleteYears(); });
     setCommandHandler(cmd::kReindex, [this] { reindex(); });
     setCommandHandler(cmd::kReorganisation, [this] { reorganise(); });
     setCommandHandler(cmd::kJournalSort, [this] { sortJournal(); });

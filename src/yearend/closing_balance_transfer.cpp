@@ -110,7 +110,8 @@ TransferResult transferClosingBalances(circles::CVt36Doc& doc, ui::Decisions& de
             result.end = TransferEnd::Unasked;
             break;
         }
-        if (answer == kStopTransfer) {
+        // A dialog closed without an answer stops as "Abbrechen" does.
+        if (answer == kStopTransfer || answer > kStopTransfer) {
             result.end = TransferEnd::Cancelled;
             break;
         }

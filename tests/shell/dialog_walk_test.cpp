@@ -37,6 +37,8 @@
 #include "shell/message_dialog.h"
 #include "shell/missing_ledger_dialog.h"
 #include "shell/import_dialogs.h"
+#include "shell/year_dialogs.h"
+#include "resources/texts_year_change.h"
 #include "shell/new_account_dialog.h"
 #include "shell/standard_booking_dialogs.h"
 #include "shell/opening_balance_dialog.h"
@@ -294,6 +296,20 @@ private:
         });
         add("import file", [&c] { return std::make_unique<ImportFileDialog>(c); });
         add("import close", [&c] { return std::make_unique<ImportCloseDialog>(c, "/tmp/import.txt", 3); });
+        add("year input", [&c] {
+            return std::make_unique<YearInputDialog>(c, text::kYearInputCaption, text::kYearInputLabel, "YearInputDialog");
+        });
+        add("year chart", [&c, &doc] { return std::make_unique<YearChartDialog>(c, doc.settings()); });
+        add("transfer", [&c] { return std::make_unique<TransferConfirmDialog>(c, 2023, 2024); });
+        add("delete year", [&c] { return std::make_unique<DeleteYearDialog>(c, "2023"); });
+        add("delete status", [&c] {
+            yearend::YearDeletionStatus status;
+            for (std::size_t i = 0; i < status.files.size(); ++i) {
+                status.files[i].path = "BK000001/B2023001." + std::string(i < 2 ? "sal" : "jou");
+                status.files[i].deleted = i < 2;
+            }
+            return std::make_unique<DeleteStatusDialog>(c, status);
+        });
         return dialogs_;
     }
 
