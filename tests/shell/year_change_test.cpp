@@ -49,7 +49,11 @@ private Q_SLOTS:
             privateShown = d.findChild<QCheckBox*>(QStringLiteral("private"))->isVisibleTo(&d);
             return shell::testing::click(d, "ok");
         });
-        QVERIFY(frame_->runCommand(cmd::kYearChange));
+        // F8 in the entry form.
+        QTest::keyClick(frame_->view(), Qt::Key_F8);
+        QCOMPARE(runner_->dialogs, (std::vector<QString>{QStringLiteral("CircleSelectionDialog"),
+                                                         QStringLiteral("YearInputDialog"),
+                                                         QStringLiteral("YearChartDialog")}));
         QVERIFY(runner_->unanswered.empty());
         QVERIFY(privateShown);  // a cash-basis chart 03 circle
         QCOMPARE(frame_->childFrame()->windowTitle(), QStringLiteral("Nr: 1 - Muster GmbH - 2010"));
