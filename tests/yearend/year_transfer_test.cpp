@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
+#include "platform/fault_points.h"
 #include "posting/account_maintenance.h"
 #include "posting/posting_engine.h"
 #include "resources/texts_year_change.h"
@@ -17,6 +20,8 @@ namespace {
 
 using namespace testing;
 
+enum class Fault { FailOnce, Tear };
+
 const std::vector<Account> kAccounts = {
     {1000, "KASSE", 150.00, 50.00, 0.00},     {1100, "POSTBANK", 20.00, 0.00, 0.00},
     {1200, "BANK", 2000.00, -310.00, 10.00},  {1570, "VORSTEUER", 0.00, 38.00, 0.00},
@@ -29,9 +34,8 @@ ledger::BookingTexts line(const std::string& date, int debit, int credit, const 
 }
 
 // 2009 closed into 2010, then bookings added to 2009 afterwards; the circle is open on 2010 again.
-class YearTransferTest : public ::testing::Test {
-protected:
-    YearTransferTest() : books({}, kAccounts) {
+struct TransferBooks {
+    TransferBooks() : books({}, kAccounts) {
         EXPECT_EQ(changeBookingYear(books.doc, 2010, {}), YearChangeEnd::Changed);
         YearChangeChoices none;
         none.takeChart = false;
@@ -53,16 +57,23 @@ protected:
         newYear = readFile(books.file("2010", "sal"));
         oldYear = readFile(books.file("2009", "sal"));
     }
-
-    // The 2010 balance file with these opening balances of 1000, 1100 and 1200.
-    std::string newYearWith(double cash, double postbank, double bank) const {
-        return newRecord(1000, "KASSE", cash) + newRecord(1100, "POSTBANK", postbank) + newRecord(1200, "BANK", bank) +
-               newRecord(1570, "VORSTEUER", 0.0) + newRecord(1770, "MEHRWERTSTEUER", 0.0) +
-               newRecord(1900, "PRIVAT", 0.0) + newRecord(8400, "ERLOESE", 0.0);
-    }
-
     YearBooks books;
     std::string newYear, oldYear;
+};
+
+// The 2010 balance file with these opening balances of 1000, 1100 and 1200.
+std::string newYearWith(double cash, double postbank, double bank) {
+    return newRecord(1000, "KASSE", cash) + newRecord(1100, "POSTBANK", postbank) + newRecord(1200, "BANK", bank) +
+           newRecord(1570, "VORSTEUER", 0.0) + newRecord(1770, "MEHRWERTSTEUER", 0.0) + newRecord(1900, "PRIVAT", 0.0) +
+           newRecord(8400, "ERLOESE", 0.0);
+}
+
+class YearTransferTest : public ::testing::Test {
+protected:
+    TransferBooks setup;
+    YearBooks& books = setup.books;
+    const std::string& newYear = setup.newYear;
+    const std::string& oldYear = setup.oldYear;
 };
 
 TEST_F(YearTransferTest, AsksExactlyForTheChangedAccountsAndWritesTheAnswers) {
@@ -129,6 +140,58 @@ TEST_F(YearTransferTest, StoppingOrNobodyToAskKeepsWhatIsNotTakenYet) {
     books.messages.entries.clear();
     ASSERT_EQ(books.doc.openCircle(1), 1);
     EXPECT_TRUE(books.messages.empty());
+}
+
+Fault g_fault = Fault::FailOnce;
+int g_target = 0;
+int g_seen = 0;
+
+int faultHook(platform::Change change, const std::string&) {
+    if (++g_seen != g_target) return platform::kProceed;
+    return g_fault == Fault::Tear && change == platform::Change::Write ? platform::kTearWrite : EIO;
+}
+
+// A write that fails anywhere in the take-over leaves each account with its old or its new opening
+// balance, and books that open without anything left to repair.
+TEST(YearTransfer, AFaultAtEveryWritePointLeavesWholeBooks) {
+    const std::string before = newYearWith(200.00, 20.00, 1700.00);
+    const std::string first = newYearWith(300.00, 20.00, 1700.00);
+    const std::string both = newYearWith(300.00, 20.00, 1570.00);
+    for (Fault fault : {Fault::FailOnce, Fault::Tear}) {
+        for (int n = 1;; ++n) {
+            ASSERT_LT(n, 100);
+            TransferBooks setup;
+            ui::ScriptedDecisions answers;
+            answers.push(kTakeClosingBalance);
+            answers.push(kKeepOpeningBalance);
+            answers.push(kTakeClosingBalance);
+            g_fault = fault;
+            g_target = n;
+            g_seen = 0;
+            platform::setFaultHook(faultHook);
+            const TransferEnd end = transferClosingBalances(setup.books.doc, answers).end;
+            platform::setFaultHook(nullptr);
+            const std::string after = readFile(setup.books.file("2010", "sal"));
+            EXPECT_TRUE(after == before || after == first || after == both) << "n " << n;
+            EXPECT_EQ(readFile(setup.books.file("2009", "sal")), setup.oldYear) << "n " << n;
+            setup.books.doc.closeCircle();
+            ui::RecordingMessages messages;
+            ui::NoProgress progress;
+            circles::CVt36Doc again(messages, progress);
+            ASSERT_EQ(again.readProgramConfig(), 1);
+            ASSERT_EQ(again.openCircle(1), 1) << "n " << n;
+            EXPECT_TRUE(again.health().writable()) << "n " << n;
+            EXPECT_EQ(readFile(setup.books.file("2010", "sal")), after) << "n " << n;
+            // Done once the accounts are on the disk, even when their record of the operation stays behind.
+            if (end == TransferEnd::Done) {
+                EXPECT_EQ(after, both) << "n " << n;
+            }
+            if (g_seen < n) {
+                EXPECT_EQ(end, TransferEnd::Done);
+                break;
+            }
+        }
+    }
 }
 
 TEST(YearTransfer, WithoutAPreviousYearNothingChanges) {
