@@ -33,6 +33,8 @@ inline constexpr std::string_view kMsgYearChangeFailed = cp<
     "Sicherheitshalber wird wieder in das bisherige Buchungsjahr zurückgewechselt. Bitte kontrollieren Sie die neu "
     "angelegten Dateien auf Schreibschutz oder Fehler.">();
 inline constexpr std::string_view kCaptionYearChangeFailed = cp<"Beim Buchungsjahrwechsel ist ein Fehler aufgetreten. ">();
+// The change as the record of an unfinished one names it.
+inline constexpr std::string_view kOpYearChange = cp<"Buchungsjahrwechsel">();
 // "Jahr" as the settings file holds it.
 inline constexpr std::string_view kFormatSettingsYear = cp<"%4i">();
 

@@ -2,10 +2,12 @@
 
 #include "circles/chart_copy.h"
 #include "config/dates.h"
+#include "config/file_names.h"
 #include "config/document_paths.h"
 #include "config/ini_file.h"
 #include "config/ini_numbers.h"
 #include "ledger/account_index.h"
+#include "ledger/operation_marker.h"
 #include "ledger/salden.h"
 #include "platform/directory.h"
 #include "platform/file.h"
@@ -56,11 +58,38 @@ bool createJournal(const YearFiles& files) {
     return createEmpty(files.journal);
 }
 
+// A journal of the year that already holds bookings (its balance file was deleted) must reach the new
+// balance file: recorded as a change not yet finished, the opening posts the journal onto the new balances
+// - or, where a booking needs a decision, keeps the books closed to changes until the reorganisation. A
+// record already there stays: it leads to the same repair and knows more of the journal.
+bool recordJournalToRepost(const YearFiles& files, const std::string& recordPath, bool& recorded) {
+    platform::File journal;
+    if (!journal.openForReading(files.journal)) return true;  // none yet: it is created empty
+    const std::int64_t length = journal.length();
+    journal.close();
+    ledger::OperationMarker marker;
+    marker.attach(recordPath);
+    if (length == 0 || marker.present()) return true;
+    ledger::OperationRecord record;
+    record.operation = std::string(text::kOpYearChange);
+    recorded = marker.begin(record);
+    return recorded;
+}
+
 // The new year's files. The balance file is what makes a year exist, so it comes last: written beside
 // with its index, and renamed into place once the journal is there too.
-bool makeNewYear(circles::CVt36Doc& doc, const YearFiles& files, const YearChangeChoices& choices) {
+bool makeNewYear(circles::CVt36Doc& doc, const YearFiles& files, int year, const YearChangeChoices& choices) {
     ui::Messages& messages = doc.messages();
-    if (!choices.takeChart) return createJournal(files) && createEmpty(files.balance);
+    const std::string recordPath =
+        config::operationRecordFileName(doc.dataDirectory(), doc.settings().chart, year, doc.number());
+    bool recorded = false;
+    if (!choices.takeChart) {
+        if (createJournal(files) && recordJournalToRepost(files, recordPath, recorded) && createEmpty(files.balance))
+            return true;
+        // Without its balance file the record describes nothing.
+        if (recorded && !platform::fileExists(files.balance)) platform::removeFile(recordPath);
+        return false;
+    }
 
     posting::Books books = doc.books();
     if (!posting::booksMayChange(books)) return false;  // damaged balances are not carried into a new year
@@ -84,9 +113,11 @@ bool makeNewYear(circles::CVt36Doc& doc, const YearFiles& files, const YearChang
         index.close();
     }
     balance.close();
-    written = written && createJournal(files) && platform::replaceFile(beside, files.balance);
+    written = written && createJournal(files) && recordJournalToRepost(files, recordPath, recorded) &&
+              platform::replaceFile(beside, files.balance);
     if (!written) {
         platform::removeFile(beside);
+        if (recorded && !platform::fileExists(files.balance)) platform::removeFile(recordPath);
         messages.show(text::kMsgChartCopyTargetUnopenable, text::kCaptionError, ui::kIconStop);
     }
     return written;
@@ -139,7 +170,7 @@ YearChangeEnd changeBookingYear(circles::CVt36Doc& doc, int year, const YearChan
     switch (probeNewYear(doc, year)) {
     case NewYearState::Locked: showError(messages, text::kMsgCircleLocked); return YearChangeEnd::Refused;
     case NewYearState::Missing:
-        if (!makeNewYear(doc, files, choices)) {
+        if (!makeNewYear(doc, files, year, choices)) {
             showChangeFailed(messages);
             return YearChangeEnd::Refused;
         }

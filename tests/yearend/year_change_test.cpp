@@ -7,7 +7,11 @@
 #include <cstdio>
 
 #include "config/file_names.h"
+#include "ledger/journal_record.h"
 #include "platform/file.h"
+#include "posting/posting_engine.h"
+#include "resources/texts_safety.h"
+#include "yearend/year_deletion.h"
 #include "resources/texts_circles.h"
 #include "resources/texts_common.h"
 #include "resources/texts_document.h"
@@ -180,6 +184,42 @@ TEST(YearChange, AnExistingYearWhoseJournalIsGoneGoesBackToTheOldYear) {
     EXPECT_FALSE(fileExists(books.file("2010", "jou")));
     EXPECT_EQ(books.yearLine(), "Jahr=2009");
     EXPECT_EQ(books.doc.title(), "Nr: 1 - Muster GmbH - 2009");
+}
+
+// The balance file of a year deleted, its journal kept: made anew, it must hold the journal's bookings too.
+TEST(YearChange, AJournalWithoutItsBalanceFileIsPostedOntoTheNewBalances) {
+    const std::vector<Account> accounts = {{1000, "KASSE", 150.25, 49.75, 0.00},
+                                           {1200, "BANK", 2000.00, -310.00, 0.00},
+                                           {8400, "ERLOESE", 0.00, -300.00, 0.00}};
+    YearBooks books({}, accounts);
+    ASSERT_EQ(changeBookingYear(books.doc, 2010, {}), YearChangeEnd::Changed);
+    posting::Books open = books.doc.books();
+    const ledger::BookingTexts booking{"05.03", "000001", " 1000", " 1200", "Bargeld", format("%11.2f", 30.0),
+                                       format("%5.2f", 0.0)};
+    ASSERT_EQ(posting::saveBooking(open, booking), 1);
+    const std::string journal = readFile(books.file("2010", "jou"));
+    ASSERT_EQ(changeBookingYear(books.doc, 2009, {}), YearChangeEnd::Changed);
+    YearDeletionStatus deleted;
+    ASSERT_EQ(deleteBookingYear(books.doc, 2010, true, false, deleted), YearDeletionEnd::Done);
+    books.messages.entries.clear();
+
+    ASSERT_EQ(changeBookingYear(books.doc, 2010, {}), YearChangeEnd::Changed);
+    auto posted = [](int number, const std::string& name, double opening, double march) {
+        ledger::AccountRecord r;
+        EXPECT_TRUE(ledger::AccountRecord::makeNew(numberText(number), name, opening, r));
+        r.setStatus(ledger::kStatusPosted);
+        r.setSlot(3, march);
+        return std::string(r.bytes());
+    };
+    EXPECT_EQ(readFile(books.file("2010", "sal")), posted(1000, "KASSE", 200.00, 30.00) +
+                                                         posted(1200, "BANK", 1690.00, -30.00) +
+                                                         newRecord(8400, "ERLOESE", 0.00));
+    EXPECT_EQ(readFile(books.file("2010", "jou")), journal);
+    ASSERT_EQ(books.messages.entries.size(), 1u);
+    EXPECT_EQ(books.messages.last().text, format(text::kUnfinishedRecovered, "Buchungsjahrwechsel", 1L));
+    EXPECT_EQ(books.messages.last().caption, "INFORMATION");
+    EXPECT_FALSE(fileExists(books.file("2010", "lauf")));
+    EXPECT_TRUE(books.doc.health().writable());
 }
 
 TEST(YearChange, OldFormatFilesOfTheYearAreLeftToTheOpening) {
