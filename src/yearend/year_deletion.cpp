@@ -1,5 +1,6 @@
 #include "yearend/year_deletion.h"
 
+#include "config/file_names.h"
 #include "platform/directory.h"
 #include "platform/file.h"
 #include "resources/format.h"
@@ -51,6 +52,11 @@ YearDeletionEnd deleteBookingYear(circles::CVt36Doc& doc, int year, bool balance
     if (journal) {
         all = deleteOne(status.files[YearDeletionStatus::kJournalIndex], messages) && all;
         all = deleteOne(status.files[YearDeletionStatus::kJournal], messages) && all;
+        // A record of an unfinished change describes a journal that is gone: a year made anew must not
+        // be repaired by it.
+        const std::string record = config::operationRecordFileName(doc.dataDirectory(), s.chart, year, doc.number());
+        if (status.files[YearDeletionStatus::kJournal].deleted && platform::fileExists(record))
+            platform::removeFile(record);
     }
     return all ? YearDeletionEnd::Done : YearDeletionEnd::Incomplete;
 }

@@ -60,8 +60,10 @@ TEST_F(YearDeletionTest, OnlyTheChosenFilesGo) {
     EXPECT_EQ(present("2010"), (std::vector<bool>{true, true, true, true}));
     EXPECT_TRUE(books.messages.empty());
 
-    // What is no longer there is no failure.
+    // What is no longer there is no failure; a record of an unfinished change goes with its journal.
+    writeFile(books.file("2009", "lauf"), "Buchung\r\n");
     EXPECT_EQ(deleteBookingYear(books.doc, 2009, true, true, status), YearDeletionEnd::Done);
+    EXPECT_FALSE(fileExists(books.file("2009", "lauf")));
     EXPECT_EQ(present("2009"), (std::vector<bool>{false, false, false, false}));
     EXPECT_EQ(deleted(status), (std::vector<bool>{false, false, true, true}));
     EXPECT_TRUE(books.messages.empty());
