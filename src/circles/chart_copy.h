@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "ledger/salden.h"
 #include "ui/messages.h"
 #include "ui/progress.h"
 
@@ -20,6 +21,13 @@ struct ChartCopyRequest {
     bool takeBalances = false;
     bool privateExcluded = false;
 };
+
+// The balance file of a new year made from the accounts under `from`, in file order: number and name,
+// status blank, slot 0 the account's total balance where takeBalances is set and the carry-forward rule of
+// the chart keeps the account (privateExcluded: chart 03's private accounts 1900-1999 start at 0.00), else
+// 0.00, every other slot 0.00. False when a record cannot be read or a balance does not fit its slot.
+bool carriedForwardImage(ledger::CSalden& from, int chart, bool takeBalances, bool privateExcluded,
+                         std::string& image);
 
 // 1 when the target balance file holds the copied chart and its account index is built; 0 after a
 // message. A target balance file that already holds accounts is never overwritten.

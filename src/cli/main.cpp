@@ -10,6 +10,7 @@
 #include "cli/arguments.h"
 #include "cli/command_import.h"
 #include "cli/command_standard.h"
+#include "cli/command_year.h"
 #include "cli/commands.h"
 
 namespace {
@@ -69,7 +70,15 @@ const char* const kUsage =
     "               [--accounting NR] [--from DD.MM] [--to DD.MM] [--currency EUR] [--path DIR]\n"
     "               [--map ACCOUNT=DATEV]... [--opening-bookings yes|no] [--out DIR]\n"
     "                                         the bookings of a period for the tax adviser: record protocol\n"
-    "                                         and DATEV-Format file (EXTF_Buchungsstapel_...csv)\n";
+    "                                         and DATEV-Format file (EXTF_Buchungsstapel_...csv)\n"
+    "  year change -k N YEAR [--no-chart] [--no-balances] [--keep-private]\n"
+    "                                         change to another booking year (a new one: with the chart and\n"
+    "                                         the balances carried forward, unless told otherwise)\n"
+    "  year transfer -k N [--yes | --account NUMBER ...]\n"
+    "                                         the previous year's closing balances as opening balances again;\n"
+    "                                         without an option the differing accounts are listed, nothing changes\n"
+    "  year delete -k N YEAR [--balances] [--journal]\n"
+    "                                         delete the balance file and/or the journal of another year\n";
 
 }  // namespace
 
@@ -113,6 +122,7 @@ int main(int argc, char** argv) {
         if (command == "reindex") return runReindex(ctx, rest);
         if (command == "reorg") return runReorg(ctx, rest);
         if (command == "export") return runExport(ctx, rest);
+        if (command == "year") return runYear(ctx, rest);
         throw UsageError("unknown command " + command);
     } catch (const UsageError& e) {
         std::fprintf(stderr, "tellmark-cli: %s\n%s", e.what(), kUsage);

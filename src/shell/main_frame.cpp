@@ -40,6 +40,7 @@
 #include "shell/standard_booking_commands.h"
 #include "shell/standard_texts_dialog.h"
 #include "shell/text_convert.h"
+#include "shell/year_commands.h"
 #include "shell/vat_presets_dialog.h"
 #include "shell/window_size.h"
 
@@ -204,6 +205,20 @@ void CMainFrame::registerHandlers() {
     setCommandHandler(cmd::kCompanionOnline, [this] { ExportCommands(context_, doc_).companion(); });
     setCommandHandler(cmd::kExportDatev, [this] { DatevExportCommand(context_, doc_).run(); });
     setCommandHandler(cmd::kCircleAdministration, [this] { administration(); });
+    setCommandHandler(cmd::kYearChange, [this] {
+        switch (YearCommands(context_, doc_).changeYear()) {
+        case YearCommands::Change::Kept:
+            if (view()) view()->setFocus();
+            break;
+        case YearCommands::Change::Opened: circleOpened(); break;  // the same document, on its new year
+        case YearCommands::Change::Closed: closeDocument(); break;
+        }
+    });
+    setCommandHandler(cmd::kCarryForward, [this] {
+        YearCommands(context_, doc_).transferClosingBalances();
+        if (view()) view()->reload();
+    });
+    setCommandHandler(cmd::kDeleteYears, [this] { YearCommands(context_, doc_).deleteYears(); });
     setCommandHandler(cmd::kReindex, [this] { reindex(); });
     setCommandHandler(cmd::kReorganisation, [this] { reorganise(); });
     setCommandHandler(cmd::kJournalSort, [this] { sortJournal(); });

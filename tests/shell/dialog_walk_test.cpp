@@ -40,6 +40,8 @@
 #include "shell/message_dialog.h"
 #include "shell/missing_ledger_dialog.h"
 #include "shell/import_dialogs.h"
+#include "shell/year_dialogs.h"
+#include "resources/texts_year_change.h"
 #include "shell/new_account_dialog.h"
 #include "shell/standard_booking_dialogs.h"
 #include "shell/opening_balance_dialog.h"
@@ -310,6 +312,20 @@ private:
         add("gdpdu export", [&c, &doc] { return std::make_unique<GdpduExportDialog>(c, doc); });
         add("gdpdu done", [&c] { return std::make_unique<GdpduDoneDialog>(c, "/tmp/BK000001/GDPdU/2009"); });
         add("companion hand-over", [&c] { return std::make_unique<CompanionHandOverDialog>(c); });
+        add("year input", [&c] {
+            return std::make_unique<YearInputDialog>(c, text::kYearInputCaption, text::kYearInputLabel, "YearInputDialog");
+        });
+        add("year chart", [&c, &doc] { return std::make_unique<YearChartDialog>(c, doc.settings()); });
+        add("transfer", [&c] { return std::make_unique<TransferConfirmDialog>(c, 2023, 2024); });
+        add("delete year", [&c] { return std::make_unique<DeleteYearDialog>(c, "2023"); });
+        add("delete status", [&c] {
+            yearend::YearDeletionStatus status;
+            for (std::size_t i = 0; i < status.files.size(); ++i) {
+                status.files[i].path = "BK000001/B2023001." + std::string(i < 2 ? "sal" : "jou");
+                status.files[i].deleted = i < 2;
+            }
+            return std::make_unique<DeleteStatusDialog>(c, status);
+        });
         return dialogs_;
     }
 
