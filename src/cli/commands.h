@@ -28,5 +28,7 @@ int runReindex(Context& ctx, const Words& words);
 int runReorg(Context& ctx, const Words& words);
 int runSort(Context& ctx, const Words& words);
 int runSearch(Context& ctx, const Words& words);
+int runBackup(Context& ctx, const Words& words);
+int runRestore(Context& ctx, const Words& words);
 
 }  // namespace tellmark::cli

@@ -16,7 +16,7 @@ namespace {
 
 const char* const kUsage =
     "usage: tellmark-cli [-C DIR] COMMAND ...\n"
-    "  init                                   create tellmark.ini with its defaults\n"
+    "  init                                   create tellmark.ini (defaults, or from KWSETUP.INI/install.buc)\n"
     "  config get KEY | config set KEY VALUE  one key of [TELLMARK]\n"
     "  circle create N --name T --year Y [--first-month M] [--chart 03|04] [--vat J|N]\n"
     "                  [--cash-basis J|N] [--currency EUR] [--auto-doc NUMBER] [--chart-from M|skr03|skr04]\n"
@@ -59,7 +59,9 @@ const char* const kUsage =
     "                                         stops the run before anything is posted, unless --skip-faulty\n"
     "  sort -k N [--by-day]                   the journal in date order (by month, or by day and month)\n"
     "  search -k N TEXT [--backward] [--from B] [--case]\n"
-    "                                         the numbers of the bookings whose line holds TEXT\n";
+    "                                         the numbers of the bookings whose line holds TEXT\n"
+    "  backup -k N [DIR]                      the files of the open year to DIR (default: \"Sicherung\")\n"
+    "  restore -k N DIR                       a backup in DIR back into a circle nobody has open\n";
 
 }  // namespace
 
@@ -102,6 +104,8 @@ int main(int argc, char** argv) {
         if (command == "report") return runReport(ctx, rest);
         if (command == "reindex") return runReindex(ctx, rest);
         if (command == "reorg") return runReorg(ctx, rest);
+        if (command == "backup") return runBackup(ctx, rest);
+        if (command == "restore") return runRestore(ctx, rest);
         throw UsageError("unknown command " + command);
     } catch (const UsageError& e) {
         std::fprintf(stderr, "tellmark-cli: %s\n%s", e.what(), kUsage);
