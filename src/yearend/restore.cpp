@@ -211,6 +211,9 @@ private:
 
     bool replaceAll() {
         for (RestoreFile& f : files_) {
+            // From here on the kept file is what the target must hold if the restore goes back, whether or
+            // not this replacement gets as far as the rename.
+            f.replaced = true;
             if (heldKind(f.kind)) {
                 platform::File& out = f.restored;
                 const std::string temporary = platform::replacementName(f.target);
@@ -219,15 +222,12 @@ private:
                     if (out.path() == temporary) {
                         out.close();
                         platform::removeFile(temporary);
-                    } else {
-                        f.replaced = true;  // renamed; only the directory sync failed
                     }
                     return failAt(f.target);
                 }
             } else if (!platform::replaceWholeFile(f.target, f.bytes)) {
                 return failAt(f.target);
             }
-            f.replaced = true;
             progress_.step(1);
             progress_.poll();
         }
@@ -277,7 +277,8 @@ private:
             if (!f.replaced) continue;
             f.restored.close();
             const bool back = f.existed ? f.kept && platform::replaceFile(keptName(f.target), f.target)
-                                        : platform::removeFile(f.target) && platform::syncDirectoryOf(f.target);
+                                        : !platform::fileExists(f.target) ||
+                                              (platform::removeFile(f.target) && platform::syncDirectoryOf(f.target));
             whole = whole && back;
         }
         messages_.show(format(whole ? text::kMsgRestoreFailed : text::kMsgRestoreRollbackFailed, failedAt_.c_str()),
