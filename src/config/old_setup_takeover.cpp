@@ -174,7 +174,7 @@ OldSetupValues readOldSetup(std::string_view kwsetup, std::string_view install) 
         const auto equals = line.find('=');
         if (line.empty() || line[0] == ';' || line[0] == '[' || equals == std::string::npos) continue;
         const OldKey* key = findOldKey(upperAscii(trim(std::string_view(line).substr(0, equals))));
-        if (key) takeValue(*key, line.substr(equals + 1), out);
+        if (key) takeValue(*key, trim(std::string_view(line).substr(equals + 1)), out);
     }
     return out;
 }

@@ -11,8 +11,8 @@
 //   further lines are not read. Surrounding blanks are dropped; an empty line takes over nothing.
 //
 // KWSETUP.INI, the old program's settings: lines "KEY=VALUE"; lines without '=' and lines starting
-// with ';' or '[' are skipped, keys compare without regard to letter case and surrounding blanks, the
-// value is the rest of the line. Its values win over those of install.buc.
+// with ';' or '[' are skipped, keys compare without regard to letter case, the value is the rest of the
+// line; blanks around key and value are dropped. Its values win over those of install.buc.
 //   DATEN      -> "Daten"               SICHERUNG -> "Sicherung"       IMPORT -> "Import"
 //   EXPORT     -> "Export"              DRUCKER   -> "Drucker"
 //   PASSWORT   -> "Passwort" (plain in the old file, stored scrambled; at most 16 of a-z A-Z 0-9 - .)
