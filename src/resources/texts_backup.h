@@ -8,7 +8,6 @@
 namespace tellmark::text {
 
 // Backup dialog and overview.
-inline constexpr std::string_view kBackupCommand = cp<"&Datensicherung">();
 inline constexpr std::string_view kBackupDialogTitle = cp<"Datensicherung">();
 inline constexpr std::string_view kBackupDialogPrompt = cp<"Auf welches &Laufwerk (bzw. welchen Pfad) soll gesichert werden?">();
 inline constexpr std::string_view kBackupDialogNoteDirectory =
@@ -92,6 +91,8 @@ inline constexpr std::string_view kMsgBackupIntoSource =
 
 // Restore.
 inline constexpr std::string_view kRestoreCommand = cp<"Daten&rücksicherung">();
+inline constexpr std::string_view kPromptRestore =
+    cp<"Spielt eine Datensicherung in den geöffneten Buchungskreis zurück">();
 inline constexpr std::string_view kRestoreDialogTitle = cp<"Datenrücksicherung">();
 inline constexpr std::string_view kRestoreDialogPrompt =
     cp<"Von welchem &Laufwerk (bzw. welchem Pfad) soll zurückgesichert werden?">();
