@@ -67,16 +67,15 @@ std::string upperAscii(std::string_view text) {
     return out;
 }
 
+// CR LF, a lone LF and a lone CR each end a line: no value may carry a line end into tellmark.ini.
 std::vector<std::string> linesOf(std::string_view text) {
     std::vector<std::string> lines;
     std::size_t pos = 0;
     while (pos < text.size()) {
-        std::size_t end = text.find('\n', pos);
+        std::size_t end = text.find_first_of("\r\n", pos);
         if (end == std::string_view::npos) end = text.size();
-        std::string_view line = text.substr(pos, end - pos);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines.emplace_back(line);
-        pos = end + 1;
+        lines.emplace_back(text.substr(pos, end - pos));
+        pos = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
     }
     return lines;
 }

@@ -3,7 +3,7 @@
 // "KWSETUP.INI" or "install.buc" lie in the start directory, a complete tellmark.ini is made from them -
 // every key of "[TELLMARK]" in file order, with its default unless an old value is taken over.
 //
-// Both old files are text in code page 850, lines ending in CR LF (a lone LF is read too).
+// Both old files are text in code page 850, lines ending in CR LF (a lone LF or CR ends a line too).
 //
 // install.buc, written by the old installer:
 //   line 1  data directory                 -> "Daten"

@@ -79,6 +79,9 @@ void noteBroken(const char* what, const char* file, int line) {
 #define LLVMFuzzerTestOneInput FuzzImportFile
 #include "../../fuzz/import_file_fuzz.cpp"
 #undef LLVMFuzzerTestOneInput
+#define LLVMFuzzerTestOneInput FuzzOldData
+#include "../../fuzz/old_data_fuzz.cpp"
+#undef LLVMFuzzerTestOneInput
 
 namespace tellmark::fuzz_smoke {
 namespace {
@@ -239,6 +242,7 @@ TEST(FuzzSmoke, Amounts) { smoke(FuzzAmounts, "amounts", 3000, 21); }
 TEST(FuzzSmoke, FieldChecks) { smoke(FuzzFieldChecks, "field_checks", 3000, 22); }
 TEST(FuzzSmoke, StandardBookingFile) { smoke(FuzzStandardBookingFile, "standard_booking_file", 1500, 23); }
 TEST(FuzzSmoke, ImportFile) { smoke(FuzzImportFile, "import_file", 1500, 24); }
+TEST(FuzzSmoke, OldData) { smoke(FuzzOldData, "old_data", 2000, 25); }
 
 }  // namespace
 }  // namespace tellmark::fuzz_smoke
