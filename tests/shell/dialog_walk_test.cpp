@@ -17,6 +17,7 @@
 #include "shell/about_dialog.h"
 #include "shell/account_rename_dialog.h"
 #include "shell/accounts_dialog.h"
+#include "shell/backup_dialogs.h"
 #include "shell/balance_list_dialog.h"
 #include "shell/booking_technique_dialog.h"
 #include "shell/chart_list_dialog.h"
@@ -294,6 +295,13 @@ private:
         });
         add("import file", [&c] { return std::make_unique<ImportFileDialog>(c); });
         add("import close", [&c] { return std::make_unique<ImportCloseDialog>(c, "/tmp/import.txt", 3); });
+        add("backup", [&c] {
+            return std::make_unique<BackupDirectoryDialog>(c, BackupDirectoryDialog::Purpose::Backup, "A:");
+        });
+        add("backup overview", [&c] { return std::make_unique<BackupOverviewDialog>(c, yearend::BackupOverview{}); });
+        add("restore", [&c] {
+            return std::make_unique<BackupDirectoryDialog>(c, BackupDirectoryDialog::Purpose::Restore, "A:");
+        });
         return dialogs_;
     }
 
