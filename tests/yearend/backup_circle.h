@@ -3,6 +3,7 @@
 // restore tests.
 
 #include <map>
+#include <vector>
 #include <string>
 
 #include "circles/circle_fields.h"
@@ -27,6 +28,16 @@ inline std::string accountLine(const char* number, const char* name, double open
 inline std::string bookingLine(int day, const char* text, double amount) {
     return format("%02i.03%-6s%5s%5s%-25s%11.2f%5s\r\n", day % 28 + 1, "", " 1200", " 8400", text, amount, "19.00");
 }
+
+// Keeps every bar label set while a phase runs.
+class LabelledProgress : public ui::RecordingProgress {
+public:
+    void setBarLabel(std::string_view text) override {
+        labels.emplace_back(text);
+        RecordingProgress::setBarLabel(text);
+    }
+    std::vector<std::string> labels;
+};
 
 class BackupCircle : public ::testing::Test {
 protected:
@@ -61,7 +72,7 @@ protected:
     TempDir dir;
     ChangeDir cd;
     ui::RecordingMessages messages;
-    ui::RecordingProgress progress;
+    LabelledProgress progress;
     circles::CVt36Doc doc{messages, progress};
 };
 

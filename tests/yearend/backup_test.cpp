@@ -47,6 +47,7 @@ TEST_F(Backup, CopiesAreTheOpenFilesByteForByteAndTheOverviewNamesThem) {
     ASSERT_TRUE(openCircle());
     messages.entries.clear();
     progress.phases.clear();
+    progress.labels.clear();
     ASSERT_EQ(yearend::backupCircle(doc, "  sich  ", overview), yearend::kBackupComplete);
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(circleFiles("sich"), circleFiles());
@@ -81,6 +82,10 @@ TEST_F(Backup, CopiesAreTheOpenFilesByteForByteAndTheOverviewNamesThem) {
                           "Standardbuchungen|Die Standardbuchungen werden kopiert|Buchungss\xE4tze...|1|1",
                           "Stammmdaten|Die Stammdaten werden kopiert|Stammdaten...|1|1",
                           "Programmkonfiguration|Die Programmkonfiguration wird kopiert|Programmkonfiguration...|1|1"}));
+
+    // The counts after each block of the journal and the balance file.
+    EXPECT_EQ(progress.labels,
+              (std::vector<std::string>{"100 Buchungss\xE4tze", "100 Buchungss\xE4tze", "4 Konten"}));
 
     // A second backup to the same place replaces the first.
     setStandardBookings("Miete");
