@@ -3,6 +3,7 @@
 #include "circles/circle_title.h"
 #include "config/dates.h"
 #include "config/file_names.h"
+#include "config/old_setup_takeover.h"
 #include "ledger/ledger_check.h"
 #include "platform/directory.h"
 #include "posting/books_check.h"
@@ -13,6 +14,7 @@
 #include "resources/texts_document.h"
 #include "resources/texts_safety.h"
 #include "circles/chart_copy.h"
+#include "circles/old_format_conversion.h"
 
 namespace tellmark::circles {
 
@@ -55,7 +57,8 @@ CVt36Doc::CVt36Doc(ui::Messages& messages, ui::Progress& progress)
 CVt36Doc::~CVt36Doc() { closeCircle(); }
 
 int CVt36Doc::readProgramConfig() {
-    if (!platform::fileExists(std::string(config::kProgramConfigFileName)) && programConfig_.createDefaults() != 1)
+    if (!platform::fileExists(std::string(config::kProgramConfigFileName)) &&
+        config::createProgramConfigFile({}, messages_, progress_) != 1)
         return 0;
     if (programConfig_.readAllSettings() != 1) return 0;
     paths_[config::DocumentPaths::kSlotDataDirectory] = dataDirectory();
@@ -157,12 +160,20 @@ int CVt36Doc::openCircle(int number, MissingLedger missing, int takeOverFrom) {
     }
     if (!readSettings()) return 0;
 
-    int state = mainFileState(platform::probeFile(paths_[P::kSlotBalance]), platform::probeFile(paths_[P::kSlotJournal]),
-                              platform::probeFile(paths_[P::kSlotBalanceIndex]),
-                              platform::probeFile(paths_[P::kSlotJournalIndex]));
+    auto probeMainFiles = [&] {
+        return mainFileState(platform::probeFile(paths_[P::kSlotBalance]), platform::probeFile(paths_[P::kSlotJournal]),
+                             platform::probeFile(paths_[P::kSlotBalanceIndex]),
+                             platform::probeFile(paths_[P::kSlotJournalIndex]));
+    };
+    int state = probeMainFiles();
     if (state == kMainFilesLocked) {
         messages_.show(text::kMsgCircleLocked, text::kCaptionError, ui::kIconStop);
         return kOpenLocked;
+    }
+    if (state == kMainFilesMissing && oldDataToConvert(paths_)) {
+        // Whatever the conversion managed is looked at again: a failed one leaves the files missing.
+        convertOldData(paths_, messages_, progress_);
+        state = probeMainFiles();
     }
     if (state == kMainFilesMissing) {
         if (missing == MissingLedger::Refuse) return kOpenLedgerMissing;

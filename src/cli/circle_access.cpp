@@ -2,6 +2,7 @@
 
 #include "cli/arguments.h"
 #include "config/file_names.h"
+#include "config/old_setup_takeover.h"
 #include "platform/directory.h"
 #include "platform/file.h"
 #include "resources/format.h"
@@ -23,7 +24,9 @@ int requireCircleNumber(Context& ctx, const std::string& text) {
 }
 
 bool CircleAccess::readProgramConfig() {
-    if (!platform::fileExists(std::string(config::kProgramConfigFileName)) && ini_.createDefaults() != 1)
+    ui::NoProgress progress;
+    if (!platform::fileExists(std::string(config::kProgramConfigFileName)) &&
+        config::createProgramConfigFile({}, ctx_.messages, progress) != 1)
         return false;
     return ini_.readAllSettings() == 1;
 }

@@ -2,6 +2,7 @@
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "config/old_setup_takeover.h"
 #include "config/program_config.h"
 #include "config/program_config_dialogs.h"
 #include "platform/file.h"
@@ -16,7 +17,9 @@ int runInit(Context& ctx, const Words& words) {
         // An existing configuration is kept and brought up to date, as at every start of the program.
         return ini.upgrade() == 1 ? 0 : 1;
     }
-    return ini.createDefaults() == 1 ? 0 : 1;
+    // Made from the setup files of the earlier DOS generation when they are there.
+    ui::NoProgress progress;
+    return config::createProgramConfigFile({}, ctx.messages, progress) == 1 ? 0 : 1;
 }
 
 int runConfig(Context& ctx, const Words& words) {

@@ -30,5 +30,7 @@ int runSort(Context& ctx, const Words& words);
 int runSearch(Context& ctx, const Words& words);
 // export gdpdu|datev|companion ...
 int runExport(Context& ctx, const Words& words);
+int runBackup(Context& ctx, const Words& words);
+int runRestore(Context& ctx, const Words& words);
 
 }  // namespace tellmark::cli

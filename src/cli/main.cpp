@@ -17,7 +17,7 @@ namespace {
 
 const char* const kUsage =
     "usage: tellmark-cli [-C DIR] COMMAND ...\n"
-    "  init                                   create tellmark.ini with its defaults\n"
+    "  init                                   create tellmark.ini (defaults, or from KWSETUP.INI/install.buc)\n"
     "  config get KEY | config set KEY VALUE  one key of [TELLMARK]\n"
     "  circle create N --name T --year Y [--first-month M] [--chart 03|04] [--vat J|N]\n"
     "                  [--cash-basis J|N] [--currency EUR] [--auto-doc NUMBER] [--chart-from M|skr03|skr04]\n"
@@ -78,7 +78,9 @@ const char* const kUsage =
     "                                         the previous year's closing balances as opening balances again;\n"
     "                                         without an option the differing accounts are listed, nothing changes\n"
     "  year delete -k N YEAR [--balances] [--journal]\n"
-    "                                         delete the balance file and/or the journal of another year\n";
+    "                                         delete the balance file and/or the journal of another year\n"
+    "  backup -k N [DIR]                      the files of the open year to DIR (default: \"Sicherung\")\n"
+    "  restore -k N DIR                       a backup in DIR back into a circle nobody has open\n";
 
 }  // namespace
 
@@ -123,6 +125,8 @@ int main(int argc, char** argv) {
         if (command == "reorg") return runReorg(ctx, rest);
         if (command == "export") return runExport(ctx, rest);
         if (command == "year") return runYear(ctx, rest);
+        if (command == "backup") return runBackup(ctx, rest);
+        if (command == "restore") return runRestore(ctx, rest);
         throw UsageError("unknown command " + command);
     } catch (const UsageError& e) {
         std::fprintf(stderr, "tellmark-cli: %s\n%s", e.what(), kUsage);

@@ -72,6 +72,8 @@ public:
     // Puts the index file on the disk; true when there is no file to sync.
     bool sync() { return !indexFile_.isOpen() || indexFile_.flush(); }
     void close();
+    // The open index file (not open when the index lives in memory only), for copying it as it stands.
+    platform::File& file() { return indexFile_; }
 
     int count() const { return count_; }
     int capacity() const { return capacity_; }

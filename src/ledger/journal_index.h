@@ -41,6 +41,8 @@ public:
     int open();
     void close();
     bool isOpen() const { return file_.isOpen(); }
+    // The open index file, for copying it as it stands (the backup).
+    platform::File& file() { return file_; }
     // Deletes the index file and builds it again from the journal; 1 when ready.
     int rebuild();
 

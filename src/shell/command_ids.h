@@ -11,6 +11,7 @@ enum : int {
     kSwitchCircle = 32821,
     kCircleOverview = 32849,
     kBackup = 32809,
+    kRestore = 32859,  // beside the backup: its restore
     kImport = 32847,
     kExportGdpdu = 32854,
     kExportDatev = 32857,

@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "resources/texts_backup.h"
 #include "resources/texts_shell.h"
 #include "shell/command_ids.h"
 
@@ -17,6 +18,7 @@ const std::vector<MenuDefinition>& documentMenus() {
           {cmd::kCircleOverview, kItemCircleOverview},
           {0, {}},
           {cmd::kBackup, kItemBackup},
+          {cmd::kRestore, kRestoreCommand},
           {cmd::kImport, kItemImport},
           {cmd::kExportGdpdu, kItemExportGdpdu},
           {cmd::kExportDatev, kItemExportDatev},
@@ -103,6 +105,7 @@ std::string_view commandPrompt(int id) {
         {cmd::kSwitchCircle, kPromptSwitchCircle},
         {cmd::kCircleOverview, kPromptCircleOverview},
         {cmd::kBackup, kPromptBackup},
+        {cmd::kRestore, kPromptRestore},
         {cmd::kImport, kPromptImport},
         {cmd::kExportGdpdu, kPromptExportGdpdu},
         {cmd::kExportDatev, kPromptExportDatev},

@@ -26,6 +26,7 @@
 #include "resources/texts_reorganisation.h"
 #include "resources/texts_shell.h"
 #include "shell/about_dialog.h"
+#include "shell/backup_commands.h"
 #include "shell/accounts_dialog.h"
 #include "shell/booking_technique_dialog.h"
 #include "shell/command_ids.h"
@@ -200,6 +201,10 @@ void CMainFrame::registerHandlers() {
     setCommandHandler(cmd::kStandardPostNumber,
                       [this] { StandardBookingCommands(context_, doc_).postChosen(view(), true); });
     setCommandHandler(cmd::kStandardPrint, [this] { reports_->standardBookings(); });
+    setCommandHandler(cmd::kBackup, [this] { BackupCommands(context_, doc_).backup(); });
+    setCommandHandler(cmd::kRestore, [this] {
+        if (BackupCommands(context_, doc_).restore()) circleOpened(); else closeDocument();
+    });
     setCommandHandler(cmd::kImport, [this] { StandardBookingCommands(context_, doc_).importBookings(view()); });
     setCommandHandler(cmd::kExportGdpdu, [this] { ExportCommands(context_, doc_).gdpdu(); });
     setCommandHandler(cmd::kCompanionOnline, [this] { ExportCommands(context_, doc_).companion(); });

@@ -82,6 +82,9 @@ void noteBroken(const char* what, const char* file, int line) {
 #define LLVMFuzzerTestOneInput FuzzDatevMapping
 #include "../../fuzz/datev_mapping_fuzz.cpp"
 #undef LLVMFuzzerTestOneInput
+#define LLVMFuzzerTestOneInput FuzzOldData
+#include "../../fuzz/old_data_fuzz.cpp"
+#undef LLVMFuzzerTestOneInput
 
 namespace tellmark::fuzz_smoke {
 namespace {
@@ -243,6 +246,7 @@ TEST(FuzzSmoke, FieldChecks) { smoke(FuzzFieldChecks, "field_checks", 3000, 22);
 TEST(FuzzSmoke, StandardBookingFile) { smoke(FuzzStandardBookingFile, "standard_booking_file", 1500, 23); }
 TEST(FuzzSmoke, DatevMappingFile) { smoke(FuzzDatevMapping, "datev_mapping", 2000, 31); }
 TEST(FuzzSmoke, ImportFile) { smoke(FuzzImportFile, "import_file", 1500, 24); }
+TEST(FuzzSmoke, OldData) { smoke(FuzzOldData, "old_data", 2000, 25); }
 
 }  // namespace
 }  // namespace tellmark::fuzz_smoke

@@ -19,6 +19,7 @@
 #include "shell/about_dialog.h"
 #include "shell/account_rename_dialog.h"
 #include "shell/accounts_dialog.h"
+#include "shell/backup_dialogs.h"
 #include "shell/balance_list_dialog.h"
 #include "shell/booking_technique_dialog.h"
 #include "shell/chart_list_dialog.h"
@@ -325,6 +326,13 @@ private:
                 status.files[i].deleted = i < 2;
             }
             return std::make_unique<DeleteStatusDialog>(c, status);
+        });
+        add("backup", [&c] {
+            return std::make_unique<BackupDirectoryDialog>(c, BackupDirectoryDialog::Purpose::Backup, "A:");
+        });
+        add("backup overview", [&c] { return std::make_unique<BackupOverviewDialog>(c, yearend::BackupOverview{}); });
+        add("restore", [&c] {
+            return std::make_unique<BackupDirectoryDialog>(c, BackupDirectoryDialog::Purpose::Restore, "A:");
         });
         return dialogs_;
     }
