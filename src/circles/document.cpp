@@ -14,6 +14,7 @@
 #include "resources/texts_document.h"
 #include "resources/texts_safety.h"
 #include "circles/chart_copy.h"
+#include "circles/missing_ledger.h"
 #include "circles/old_format_conversion.h"
 
 namespace tellmark::circles {
@@ -177,6 +178,13 @@ int CVt36Doc::openCircle(int number, MissingLedger missing, int takeOverFrom) {
     }
     if (state == kMainFilesMissing) {
         if (missing == MissingLedger::Refuse) return kOpenLedgerMissing;
+        // Only a circle without either file is set up anew: an empty journal beside balances, or an empty
+        // chart beside a journal, would be books that disagree with their journal.
+        const std::string lost = lostLedgerMessage(*this);
+        if (!lost.empty()) {
+            messages_.show(lost, text::kCaptionError, ui::kIconStop);
+            return kOpenLedgerMissing;
+        }
         if (!createMissingLedger(missing, takeOverFrom)) return 0;
     }
 

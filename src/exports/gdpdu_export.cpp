@@ -33,6 +33,8 @@ using reports::ToCents;
 
 constexpr std::size_t kWriteBlock = 1 << 20;
 constexpr int kLastDay = 31;
+// Room for "DD.MM.YYYY" of any three ints, so that no date can be cut off unseen.
+constexpr std::size_t kDateBuffer = 40;
 
 // A booking of the year as the tables need it, kept compactly between the one scan and the tables.
 struct ExportRow {
@@ -315,17 +317,17 @@ private:
         if (month == 13) {
             month = year_.lastMonth;
             day = std::min(kLastDay, config::lastDayOfMonth(month, year_.secondYear));
-            std::snprintf(audit, 16, "%02i.%02i.%04i", day, month, year_.secondYear);
+            std::snprintf(audit, kDateBuffer, "%02i.%02i.%04i", day, month, year_.secondYear);
         } else {
-            std::snprintf(audit, 16, "%02i.%02i.%04i", day, month, reports::YearOfMonth(month, year_));
+            std::snprintf(audit, kDateBuffer, "%02i.%02i.%04i", day, month, reports::YearOfMonth(month, year_));
         }
-        std::snprintf(control, 16, "%02i.%02i.%04i", static_cast<int>(r.day), static_cast<int>(r.month),
+        std::snprintf(control, kDateBuffer, "%02i.%02i.%04i", static_cast<int>(r.day), static_cast<int>(r.month),
                       reports::YearOfMonth(r.month, year_));
     }
 
     // The columns every table shares from the date to the text.
     void bookingFields(GdpduRow& row, const ExportRow& r) const {
-        char audit[16], control[16];
+        char audit[kDateBuffer], control[kDateBuffer];
         dates(r, audit, control);
         row.add(audit).add(control).add(Field(r.document)).add(GroupedNumber(Field(r.debitText)))
             .add(GroupedNumber(Field(r.creditText))).add(Field(r.text));

@@ -77,6 +77,35 @@ TEST_F(DocumentTest, MissingLedgerFilesAreCreatedOnlyWhenAsked) {
     EXPECT_EQ(doc.accountIndex().count(), 2);
 }
 
+// One of the two ledger files lost: nothing is set up anew in its place, whatever the caller asks for.
+TEST_F(DocumentTest, ALostJournalOrBalanceFileIsNamedAndNeverReplacedByAnEmptyOne) {
+    createCircle(1, "Test", "2009");
+    {
+        CVt36Doc doc(messages, progress);
+        ASSERT_EQ(doc.readProgramConfig(), 1);
+        ASSERT_EQ(doc.openCircle(1, MissingLedger::CreateNew), 1);
+    }
+    const std::string balance = readFile("BK000001/B2009001.sal");
+    for (const char* lost : {"BK000001/B2009001.jou", "BK000001/B2009001.sal"}) {
+        SCOPED_TRACE(lost);
+        writeFile("BK000001/B2009001.sal", balance);
+        writeFile("BK000001/B2009001.jou", "");
+        ASSERT_EQ(std::remove(lost), 0);
+        messages.entries.clear();
+        CVt36Doc doc(messages, progress);
+        ASSERT_EQ(doc.readProgramConfig(), 1);
+        for (MissingLedger missing : {MissingLedger::CreateNew, MissingLedger::TakeOver})
+            EXPECT_EQ(doc.openCircle(1, missing, 2), circles::kOpenLedgerMissing);
+        EXPECT_FALSE(doc.isOpen());
+        EXPECT_FALSE(fileExists(lost));
+        ASSERT_EQ(messages.entries.size(), 2u);
+        const std::string named = std::string(lost).ends_with(".jou") ? "Die Journaldatei des Buchungsjahres fehlt:\n"
+                                                                       : "Die Saldendatei des Buchungsjahres fehlt:\n";
+        EXPECT_EQ(messages.entries[0].text.substr(0, named.size()), named);
+        EXPECT_EQ(messages.entries[0].caption, "FEHLER");
+    }
+}
+
 TEST_F(DocumentTest, ACircleOpenElsewhereIsReportedAsLockedAndNotOpened) {
     createCircle(2, "Muster GmbH", "0809");
     {
