@@ -11,6 +11,7 @@
 #include "exports/datev_extf_sink.h"
 #include "exports/datev_protocol_sink.h"
 #include "ledger/account_record.h"
+#include "platform/directory.h"
 #include "posting/date_check.h"
 #include "posting/posting_types.h"
 #include "reports/journal_scan.h"
@@ -220,6 +221,14 @@ DatevExportResult exportDatev(reports::JournalReportBooks& books, const DatevExp
                               const DatevMapping& mapping, const std::string& directory,
                               const std::string& createdAt) {
     const config::CircleSettings& s = books.settings;
+    DatevExportResult result;
+    // A directory named for the export that is not there yet is made, as for the audit export; a file of
+    // that name is left alone (and the export cannot open its files there).
+    if (!platform::directoryExists(directory) && !platform::fileExists(directory) &&
+        platform::createDirectory(directory, books.messages) != 1) {
+        books.messages.show(text::kMsgDatevAborted, text::kCaptionInformation, ui::kIconInformation);
+        return result;
+    }
     ExtfContext context;
     context.directory = directory;
     context.createdAt = createdAt;
@@ -230,7 +239,6 @@ DatevExportResult exportDatev(reports::JournalReportBooks& books, const DatevExp
     DatevExtfSink extf(context);
     DatevSinkTee sinks({&protocol, &extf});
 
-    DatevExportResult result;
     std::vector<DatevError> errors;
     bool done = sendDatevRecords(books, request, mapping, sinks, errors) == 1;
     if (done && !errors.empty()) {

@@ -103,8 +103,7 @@ TEST_F(CliExportDatev, TheExportStoresItsSettingsAndMappingAndWritesBothFiles) {
     EXPECT_EQ(extf.substr(extf.rfind("\r\n", extf.size() - 3) + 2),
               "0,50;\"S\";\"EUR\";;;;1210;70005;;0604;;;;\"Gutschrift\"" + std::string(106, ';') + "\r\n");
 
-    // Later runs take the stored settings and mapping; --out writes elsewhere.
-    ASSERT_EQ(::system(("mkdir -p " + dir.file("aus")).c_str()), 0);
+    // Later runs take the stored settings and mapping; --out writes elsewhere, into a directory it makes.
     const CliResult march = cli({"export", "datev", "-k", "1", "--from", "01.03", "--to", "31.03", "--out", "aus"});
     ASSERT_EQ(march.exitCode, 0) << march.err;
     EXPECT_EQ(file("aus/DATEV-Protokoll.txt"),
@@ -125,11 +124,18 @@ TEST_F(CliExportDatev, AFailedExportSaysSoAndLeavesNoFiles) {
     EXPECT_EQ(damaged.err, "FEHLER: Die Datei der Kontonummernzuordnung\nBK000001/DATEV001.DAT\nist beschädigt "
                            "(Zeile 3) und wird nicht verwendet.\n");
     ASSERT_EQ(std::remove(dir.file("BK000001/DATEV001.DAT").c_str()), 0);
-    const CliResult nowhere = cli(with({"--from", "01.03", "--to", "31.03", "--path", "fehlt"}));
+    // A missing directory is made, but not below one that is missing too; a file in its place stays.
+    const CliResult nowhere = cli(with({"--from", "01.03", "--to", "31.03", "--path", "fehlt/tiefer"}));
     EXPECT_EQ(nowhere.exitCode, 1);
-    EXPECT_EQ(nowhere.err, "FEHLER: Beim Öffnen der Exportdatei ist ein Fehler aufgetreten!\n"
-                           "INFORMATION: Der Datev-Export wurde abgebrochen!\n");
-    EXPECT_NE(file("BK000001/STAMM001.DAT").find("DatevExpPfad=fehlt\r\n"), std::string::npos);
+    EXPECT_EQ(nowhere.err, "FEHLER: Folgender Pfadname ist nicht korrekt:\nfehlt/tiefer\nDas neue Unterverzeichnis "
+                           "konnte nicht angelegt werden !\nINFORMATION: Der Datev-Export wurde abgebrochen!\n");
+    EXPECT_NE(file("BK000001/STAMM001.DAT").find("DatevExpPfad=fehlt/tiefer\r\n"), std::string::npos);
+    writeFile(dir.file("datei"), "bleibt");
+    const CliResult onFile = cli(with({"--from", "01.03", "--to", "31.03", "--path", "datei"}));
+    EXPECT_EQ(onFile.exitCode, 1);
+    EXPECT_EQ(onFile.err, "FEHLER: Beim Öffnen der Exportdatei ist ein Fehler aufgetreten!\n"
+                          "INFORMATION: Der Datev-Export wurde abgebrochen!\n");
+    EXPECT_EQ(file("datei"), "bleibt");
     const CliResult faulty = cli(with({"--from", "01.03", "--to", "31.03", "--path", "", "--adviser", "12"}));
     EXPECT_EQ(faulty.exitCode, 1);
     EXPECT_EQ(faulty.out, "Fehlernummer : 1\nSatznummer : 1\nKategorie : 1\nKorrigiert : Nein\nFeldname : Berater\n"
