@@ -5,6 +5,7 @@
 #include "ledger/account_index.h"
 #include "ledger/account_record.h"
 #include "ledger/salden.h"
+#include "platform/directory.h"
 #include "platform/file.h"
 #include "chart/account_classes.h"
 #include "resources/texts_common.h"
@@ -56,33 +57,34 @@ int copyChartOfAccounts(const ChartCopyRequest& request, ui::Messages& messages,
         return 0;
     }
 
-    // The target is created empty, but a balance file that already holds accounts is kept: copying a
-    // chart must never wipe out books.
+    // A balance file that already holds accounts is kept: copying a chart must never wipe out books. An
+    // empty or torn one left by an earlier attempt is replaced.
     std::string targetPath =
         config::balanceFileName(request.dataDirectory, chart, request.targetYear, request.targetNumber);
-    platform::File target;
-    bool targetReady = false;
-    if (platform::probeFile(targetPath) == platform::kProbePresent) {
-        targetReady = target.open(targetPath, platform::Share::DenyWrite) && target.length() < static_cast<std::int64_t>(ledger::kAccountRecordSize);
-        if (targetReady) targetReady = target.truncate(0);
-    } else {
-        targetReady = target.create(targetPath);
-        if (targetReady) {
-            target.close();
-            targetReady = target.open(targetPath, platform::Share::DenyWrite);
-        }
+    const int probe = platform::probeFile(targetPath);
+    bool targetFree = probe == platform::kProbeMissing;
+    if (probe == platform::kProbePresent) {
+        platform::File existing;
+        targetFree = existing.openForReading(targetPath) &&
+                     existing.length() < static_cast<std::int64_t>(ledger::kAccountRecordSize);
     }
-    if (!targetReady) {
+    ledger::CSalden from(messages);
+    from.attach(source, 0, 1, chart);
+    std::string image;
+    if (!targetFree || !carriedForwardImage(from, chart, request.takeBalances, request.privateExcluded, image)) {
         messages.show(text::kMsgChartCopyTargetUnopenable, text::kCaptionError, ui::kIconStop);
         return 0;
     }
 
-    ledger::CSalden from(messages);
-    from.attach(source, 0, 1, chart);
-    std::string image;
-    // The whole chart is written at once: one write instead of one per account.
-    if (!carriedForwardImage(from, chart, request.takeBalances, request.privateExcluded, image) ||
-        !target.writeAt(0, image.data(), image.size()) || !target.flush()) {
+    // Written whole beside its place and renamed in: a crash leaves no half chart under the real name.
+    const std::string beside = platform::replacementName(targetPath);
+    platform::File target;
+    bool written = target.create(beside) && target.writeAt(0, image.data(), image.size()) && target.flush();
+    target.close();
+    written = written && platform::replaceFile(beside, targetPath) &&
+              target.open(targetPath, platform::Share::DenyWrite);
+    if (!written) {
+        platform::removeFile(beside);
         messages.show(text::kMsgChartCopyTargetUnopenable, text::kCaptionError, ui::kIconStop);
         return 0;
     }

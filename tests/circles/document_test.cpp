@@ -2,11 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "circles/chart_copy.h"
 #include "circles/circle_fields.h"
 #include "circles/document.h"
+#include "platform/fault_points.h"
+#include "platform/file.h"
 #include "support/temp_dir.h"
 #include "ui/progress.h"
 
@@ -158,6 +163,45 @@ TEST_F(DocumentTest, TakingOverTheChartOfAnotherCircle) {
     // Copied with number and name; every opening balance starts at 0.00.
     EXPECT_EQ(balance.substr(404, 43), " 1200BANK                              0.00");
     EXPECT_EQ(doc.accountIndex().count(), 4);
+}
+
+// The copied chart is written beside its place and renamed in: a failing rename leaves neither a half
+// balance file nor the one beside it, and a balance file that holds accounts is never written over.
+std::string g_failRenameTo;
+int failRename(platform::Change change, const std::string& path) {
+    return change == platform::Change::Rename && path == g_failRenameTo ? EIO : platform::kProceed;
+}
+
+TEST_F(DocumentTest, AChartCopyIsRenamedInWholeAndNeverWritesOverAccounts) {
+    createCircle(1, "Quelle", "2009");
+    createCircle(2, "Ziel", "2010");
+    {
+        CVt36Doc source(messages, progress);
+        source.readProgramConfig();
+        ASSERT_EQ(source.openCircle(1, MissingLedger::CreateNew), 1);
+        ASSERT_EQ(source.debitCursor().createAccount(" 1200", "BANK", 500.0), 1);
+    }
+    circles::ChartCopyRequest request;
+    request.sourceNumber = 1;
+    request.sourceYear = 2009;
+    request.targetNumber = 2;
+    request.targetYear = 2010;
+    request.takeBalances = true;
+    g_failRenameTo = "BK000002/B2010002.sal";
+    platform::setFaultHook(failRename);
+    EXPECT_EQ(circles::copyChartOfAccounts(request, messages, progress), 0);
+    platform::setFaultHook(nullptr);
+    EXPECT_FALSE(fileExists("BK000002/B2010002.sal"));
+    EXPECT_FALSE(fileExists(platform::replacementName("BK000002/B2010002.sal")));
+
+    ASSERT_EQ(circles::copyChartOfAccounts(request, messages, progress), 1);
+    const std::string copied = readFile("BK000002/B2010002.sal");
+    ASSERT_EQ(copied.size(), 3u * 202);
+    EXPECT_EQ(copied.substr(404, 43), " 1200BANK                            500.00");
+    messages.entries.clear();
+    EXPECT_EQ(circles::copyChartOfAccounts(request, messages, progress), 0);
+    EXPECT_EQ(readFile("BK000002/B2010002.sal"), copied);
+    ASSERT_EQ(messages.entries.size(), 1u);
 }
 
 }  // namespace
