@@ -6,6 +6,9 @@
 #include "config/program_config.h"
 #include "config/program_config_dialogs.h"
 #include "platform/file.h"
+#include "resources/format.h"
+#include "resources/texts_common.h"
+#include "resources/texts_config.h"
 
 namespace tellmark::cli {
 
@@ -30,12 +33,19 @@ int runConfig(Context& ctx, const Words& words) {
     if (action == "get") {
         args.expectPositionals(2, 2);
         std::string key = fromTerminal(args.positional(1, "key"));
-        if (platform::probeFile(ini.path()) == platform::kProbeMissing) return 1;  // nothing to read
+        if (platform::probeFile(ini.path()) == platform::kProbeMissing) {
+            ctx.messages.show(format(text::kConfigFileMissing, ini.path().c_str()), text::kCaptionError, ui::kIconStop);
+            return 1;
+        }
         if (ini.open() != 1) return 1;
         std::string value;
         int found = ini.get(config::kProgramConfigSection, key, value);
         ini.close();
-        if (!found) return 1;
+        if (!found) {
+            ctx.messages.show(format(text::kConfigKeyMissing, key.c_str(), ini.path().c_str()), text::kCaptionError,
+                              ui::kIconStop);
+            return 1;
+        }
         printLine(value);
         return 0;
     }

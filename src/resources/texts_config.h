@@ -35,4 +35,8 @@ inline constexpr std::string_view kConfigUnusable =
 inline constexpr std::string_view kScreenFontsNextStart =
     cp<"Die geänderten Bildschirmeinstellungen werden erst beim nächsten Programmstart aktiviert !">();
 
+// One key of the program configuration read by the command line.
+inline constexpr std::string_view kConfigFileMissing = cp<"Die Programmkonfiguration %s ist nicht vorhanden.">();
+inline constexpr std::string_view kConfigKeyMissing = cp<"Der Schlüssel \"%s\" steht nicht unter [TELLMARK] in %s.">();
+
 }  // namespace tellmark::text

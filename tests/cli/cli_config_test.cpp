@@ -78,7 +78,14 @@ TEST(CliConfig, GetFindsAKeyThatStandsOnlyInALaterSection) {
     auto r = runCli(dir.path(), {"config", "get", "Rand oben"});
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.out, "3\n");
-    EXPECT_EQ(runCli(dir.path(), {"config", "get", "Rand unten"}).exitCode, 1);
+    // A key that is not there, or no configuration at all, says so.
+    const auto missing = runCli(dir.path(), {"config", "get", "Rand unten"});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_EQ(missing.err, "FEHLER: Der Schlüssel \"Rand unten\" steht nicht unter [TELLMARK] in tellmark.ini.\n");
+    TempDir empty;
+    const auto none = runCli(empty.path(), {"config", "get", "Rand oben"});
+    EXPECT_EQ(none.exitCode, 1);
+    EXPECT_EQ(none.err, "FEHLER: Die Programmkonfiguration tellmark.ini ist nicht vorhanden.\n");
 }
 
 TEST(CliConfig, WrongUsageExitsWithTwo) {
