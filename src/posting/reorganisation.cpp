@@ -4,6 +4,7 @@
 #include "posting/books_operation.h"
 #include "posting/recovery.h"
 #include "posting/split_posting.h"
+#include "posting/torn_tail.h"
 
 #include <algorithm>
 #include <array>
@@ -561,6 +562,14 @@ void Reorganisation::takePlannedBalances() {
 
 ReorganisationResult Reorganisation::run() {
     ui::Messages& messages = books_.messages;
+    // A torn last record that no unfinished operation explains is the damage the open reported; it is
+    // set aside first, so that what follows works on whole records.
+    if (!setAsideTornTail(books_.journal.file(), ledger::kJournalRecordSize, messages) ||
+        !setAsideTornTail(books_.balanceFile, ledger::kAccountRecordSize, messages)) {
+        result_.outcome = ReorgOutcome::WriteFailed;
+        result_.bookingCount = books_.journal.count();
+        return result_;
+    }
     if (books_.journal.count() == 0) {
         // As the journal's cache says when it opens on an empty journal: there is nothing to post again.
         messages.show(text::kJournalCacheEmpty, text::kCaptionError, ui::kIconStop);

@@ -47,6 +47,13 @@ inline constexpr std::string_view kFileUnreadable =
 inline constexpr std::string_view kBooksDamaged =
     cp<"Die Bücher werden nicht verändert, weil die Datei %s beschädigt ist.\n"
        "Bitte Neuverbuchung/Reorganisation durchführen !">();
+// A ledger file cut back to its whole records by the reorganisation.
+inline constexpr std::string_view kTornTailSetAside =
+    cp<"Die Datei %s endete mit einem unvollständigen Satz (%i Bytes).\nDiese Bytes stehen jetzt in %s; die Datei "
+       "wurde auf ihre vollständigen Sätze gekürzt.">();
+inline constexpr std::string_view kTornTailNotSetAside =
+    cp<"Der unvollständige Satz am Ende der Datei %s konnte nicht beiseitegelegt werden.\nEs wurde nichts "
+       "verändert.">();
 inline constexpr std::string_view kBooksBlocked =
     cp<"Die Bücher werden nicht verändert, weil die letzte Änderung nicht abgeschlossen werden konnte.\n"
        "Bitte Neuverbuchung/Reorganisation durchführen !">();

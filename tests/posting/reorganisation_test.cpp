@@ -4,11 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <memory>
 #include <random>
 
 #include "circles/circle_fields.h"
 #include "circles/document.h"
+#include "platform/fault_points.h"
 #include "posting/account_maintenance.h"
 #include "posting/posting_engine.h"
 #include "posting/reorganisation.h"
@@ -220,6 +222,52 @@ TEST_F(Reorganise, AJournalRecordWithoutCrLfStopsBeforeAnyChange) {
     ASSERT_EQ(messages.entries.size(), 1u);
     EXPECT_EQ(messages.last().text.substr(0, 20), "Die Saldendatei ist ");
     EXPECT_EQ(file("sal"), sal);
+}
+
+// A journal that ends in part of a record, with no unfinished operation to explain it: the circle opens
+// damaged, the reorganisation keeps the torn bytes beside the journal and cuts it to its whole records,
+// and the books may be written again - with the balances of the whole records. Run again, it keeps
+// nothing twice; when the bytes cannot be kept, nothing is cut.
+std::string g_restPath;
+int failRest(platform::Change, const std::string& path) { return path.starts_with(g_restPath) ? EIO : platform::kProceed; }
+
+TEST_F(Reorganise, ATornLastRecordIsSetAsideAndTheBooksMayBeWrittenAgain) {
+    auto doc = open(1);
+    for (int i = 1; i <= 5; ++i) post(*doc, format("%02i.03", i), 1200, 8400, 10.0 * i, 19);
+    const std::string jou = file("jou"), sal = file("sal");
+    doc.reset();
+    putFile("jou", jou + "07.03 R9");
+    doc = std::make_unique<circles::CVt36Doc>(messages, progress);
+    ASSERT_EQ(doc->readProgramConfig(), 1);
+    ASSERT_EQ(doc->openCircle(1), 1);
+    EXPECT_FALSE(doc->health().writable());
+
+    g_restPath = prefix + "jou.rest";
+    platform::setFaultHook(failRest);
+    messages.entries.clear();
+    ui::ScriptedDecisions decisions;
+    EXPECT_EQ(reorganise(doc->books(), decisions, progress).outcome, ReorgOutcome::WriteFailed);
+    platform::setFaultHook(nullptr);
+    EXPECT_EQ(file("jou"), jou + "07.03 R9");
+    EXPECT_EQ(messages.last().caption, "FEHLER");
+
+    messages.entries.clear();
+    EXPECT_EQ(reorganise(doc->books(), decisions, progress).outcome, ReorgOutcome::Done);
+    EXPECT_EQ(file("jou"), jou);
+    EXPECT_EQ(file("jou.rest"), "07.03 R9");
+    EXPECT_EQ(file("sal"), sal);
+    EXPECT_EQ(messages.entries.front().text,
+              "Die Datei " + prefix + "jou endete mit einem unvollst\xE4ndigen Satz (8 Bytes).\nDiese Bytes stehen "
+              "jetzt in " + prefix + "jou.rest; die Datei wurde auf ihre vollst\xE4ndigen S\xE4tze gek\xFCrzt.");
+    EXPECT_TRUE(doc->health().writable());
+    EXPECT_EQ(post(*doc, "08.03", 1200, 8400, 80.0, 19), 1);
+
+    // A crash after keeping the bytes but before the cut: the next run does not keep them twice.
+    const std::string now = file("jou");
+    putFile("jou", now + "07.03 R9");
+    EXPECT_EQ(reorganise(doc->books(), decisions, progress).outcome, ReorgOutcome::Done);
+    EXPECT_EQ(file("jou"), now);
+    EXPECT_EQ(file("jou.rest"), "07.03 R9");
 }
 
 TEST_F(Reorganise, TheFirstOfTwoAccountsWithOneNumberWins) {
