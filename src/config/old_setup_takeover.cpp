@@ -132,7 +132,7 @@ bool ruleValue(Rule rule, const std::string& value, std::string& out) {
     case Rule::Rate: return rateText(value, out);
     case Rule::Flag:
         if (value != "J" && value != "j" && value != "N" && value != "n") return false;
-        out = value == "J" || value == "j" ? "J" : "N";
+        out.assign(1, value == "J" || value == "j" ? 'J' : 'N');
         return true;
     case Rule::KeyText:
         out = value.substr(0, kKeyTextChars);

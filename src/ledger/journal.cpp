@@ -218,41 +218,27 @@ bool Journal::removeBookingSet(const std::vector<long>& numbers) {
     if (next <= count) keep(next, count);
     // A torn record at the end goes with the removal.
     (void)len;
-    written = written && fresh.flush() && fresh.renameTo(path_);
-    if (!written && fresh.path() == path_) {
-        file_ = std::move(fresh);
-        if (cache_) cache_->release();
-        return false;
-    }
-    if (!written) {
-        fresh.close();
-        platform::removeFile(freshPath);
-        return false;
-    }
-    file_ = std::move(fresh);
-    if (cache_) cache_->release();
-    return true;
+    return adoptFresh(fresh, freshPath, written && fresh.flush() && fresh.renameTo(path_));
 }
 
 bool Journal::replaceContent(const std::string& freshPath, const std::string& records) {
     forgetReadAhead();
     platform::File fresh;
-    bool written = fresh.createLocked(freshPath) && fresh.writeAt(0, records.data(), records.size()) &&
-                   fresh.flush() && fresh.renameTo(path_);
-    if (!written && fresh.path() == path_) {
-        // Renamed, but the directory entry could not be synced: the new journal is in place.
+    const bool written = fresh.createLocked(freshPath) && fresh.writeAt(0, records.data(), records.size()) &&
+                         fresh.flush() && fresh.renameTo(path_);
+    return adoptFresh(fresh, freshPath, written);
+}
+
+bool Journal::adoptFresh(platform::File& fresh, const std::string& freshPath, bool written) {
+    // Renamed, but perhaps the directory entry could not be synced: the new journal is in place either way.
+    if (fresh.path() == path_) {
         file_ = std::move(fresh);
         if (cache_) cache_->release();
-        return false;
+        return written;
     }
-    if (!written) {
-        fresh.close();
-        platform::removeFile(freshPath);
-        return false;
-    }
-    file_ = std::move(fresh);
-    if (cache_) cache_->release();
-    return true;
+    fresh.close();
+    platform::removeFile(freshPath);
+    return false;
 }
 
 bool Journal::removeBookings(long a, long b) {

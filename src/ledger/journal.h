@@ -106,6 +106,10 @@ public:
     long readRecords(long firstIndex, long maxCount, char* out);
 
 private:
+    // After a new journal was written beside and renamed over this one (written: every step succeeded):
+    // the journal is the new file once the rename happened; otherwise the new file is removed again.
+    bool adoptFresh(platform::File& fresh, const std::string& freshPath, bool written);
+
     friend class JournalCache;
 
     bool readRecord(long n, char* out);
