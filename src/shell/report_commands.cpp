@@ -189,10 +189,7 @@ void ReportCommands::journal() {
     reports::ReportRequest request = newRequest();
     setPrintDate(request, dialog.printDate());
     reports::FillJournalRequest(request, options, bookingYear());
-    reports::PrintFile printFile(doc_.paths()[config::DocumentPaths::kSlotPrintFile], context_.messages);
-    reports::JournalReportBooks books = journalBooks();
-    if (reports::GenerateJournal(printFile, request, options, books) != 1) return;
-    chooseAndSend(printFile, PrintRule::Wide);
+    sendFromJournal(request, options, reports::GenerateJournal, PrintRule::Wide);
 }
 
 void ReportCommands::accountSheets() {
@@ -209,10 +206,7 @@ void ReportCommands::accountSheets() {
     reports::ReportRequest request = newRequest();
     setPrintDate(request, dialog.printDate());
     reports::FillAccountSheetsRequest(request, options, bookingYear());
-    reports::PrintFile printFile(doc_.paths()[config::DocumentPaths::kSlotPrintFile], context_.messages);
-    reports::JournalReportBooks books = journalBooks();
-    if (reports::GenerateAccountSheets(printFile, request, options, books) != 1) return;
-    chooseAndSend(printFile, PrintRule::Wide);
+    sendFromJournal(request, options, reports::GenerateAccountSheets, PrintRule::Wide);
 }
 
 void ReportCommands::cashBook() {
@@ -226,10 +220,7 @@ void ReportCommands::cashBook() {
     reports::ReportRequest request = newRequest();
     setPrintDate(request, dialog.printDate());
     reports::FillCashBookRequest(request, options, bookingYear());
-    reports::PrintFile printFile(doc_.paths()[config::DocumentPaths::kSlotPrintFile], context_.messages);
-    reports::JournalReportBooks books = journalBooks();
-    if (reports::GenerateCashBook(printFile, request, options, books) != 1) return;
-    chooseAndSend(printFile, PrintRule::Wide);
+    sendFromJournal(request, options, reports::GenerateCashBook, PrintRule::Wide);
 }
 
 void ReportCommands::collectiveSheets() {
@@ -242,10 +233,7 @@ void ReportCommands::collectiveSheets() {
     reports::ReportRequest request = newRequest();
     setPrintDate(request, dialog.printDate());
     reports::FillCollectiveSheetsRequest(request, options, bookingYear());
-    reports::PrintFile printFile(doc_.paths()[config::DocumentPaths::kSlotPrintFile], context_.messages);
-    reports::JournalReportBooks books = journalBooks();
-    if (reports::GenerateCollectiveSheets(printFile, request, options, books) != 1) return;
-    chooseAndSend(printFile, PrintRule::Wide);
+    sendFromJournal(request, options, reports::GenerateCollectiveSheets, PrintRule::Wide);
 }
 
 void ReportCommands::vatReturn() {
@@ -292,10 +280,7 @@ void ReportCommands::monthEvaluation() {
     reports::ReportRequest request = newRequest();
     setPrintDate(request, dialog.printDate());
     reports::FillMonthEvaluationRequest(request, options, bookingYear());
-    reports::PrintFile printFile(doc_.paths()[config::DocumentPaths::kSlotPrintFile], context_.messages);
-    reports::JournalReportBooks books = journalBooks();
-    if (reports::GenerateMonthEvaluation(printFile, request, options, books) != 1) return;
-    chooseAndSend(printFile, PrintRule::Wide);
+    sendFromJournal(request, options, reports::GenerateMonthEvaluation, PrintRule::Wide);
 }
 
 void ReportCommands::accountBookings(const std::string& account) {
@@ -315,6 +300,17 @@ bool ReportCommands::chooseOutput(ReportOutput& output) {
     if (context_.runner.run(dialog) != QDialog::Accepted) return false;
     output = dialog.choice();
     return true;
+}
+
+template <typename Options>
+void ReportCommands::sendFromJournal(reports::ReportRequest& request, const Options& options,
+                                     int (*generate)(reports::PrintFile&, reports::ReportRequest&, const Options&,
+                                                     reports::JournalReportBooks&),
+                                     PrintRule rule) {
+    reports::PrintFile printFile(doc_.paths()[config::DocumentPaths::kSlotPrintFile], context_.messages);
+    reports::JournalReportBooks books = journalBooks();
+    if (generate(printFile, request, options, books) != 1) return;
+    chooseAndSend(printFile, rule);
 }
 
 void ReportCommands::chooseAndSend(reports::PrintFile& printFile, PrintRule rule) {

@@ -55,6 +55,12 @@ private:
     // Sends the finished report where output says.
     void send(reports::PrintFile& printFile, PrintRule rule, ReportOutput output);
     void chooseAndSend(reports::PrintFile& printFile, PrintRule rule);
+    // A report from the journal: its print file made by generate, then the output the person chooses.
+    template <typename Options>
+    void sendFromJournal(reports::ReportRequest& request, const Options& options,
+                         int (*generate)(reports::PrintFile&, reports::ReportRequest&, const Options&,
+                                         reports::JournalReportBooks&),
+                         PrintRule rule);
     // The print preview, from which the report is printed or saved as a PDF; false when printing failed.
     bool preview(reports::PrintFile& printFile, PrintRule rule);
     // The same, telling whether the pages went to the printer.
