@@ -86,13 +86,7 @@ private:
 struct Books : testing::SheetBooks {
     using SheetBooks::SheetBooks;
     int run(AccountSheetsOptions& options, ReportRequest& request, std::string& printed) {
-        PrintFile print(b.dir.file("~print~.tmp"), b.messages);
-        printDate(request);
-        FillAccountSheetsRequest(request, options, BookingYearOf(b.settings));
-        JournalReportBooks books = reportBooks();
-        const int result = GenerateAccountSheets(print, request, options, books);
-        printed = testing::readFile(print.path());
-        return result;
+        return runReport(options, request, printed, FillAccountSheetsRequest, GenerateAccountSheets);
     }
     std::string run(AccountSheetsOptions& options, ReportRequest& request) {
         std::string printed;

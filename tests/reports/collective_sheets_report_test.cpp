@@ -66,13 +66,7 @@ private:
 struct Books : testing::SheetBooks {
     using SheetBooks::SheetBooks;
     int run(CollectiveSheetsOptions& options, ReportRequest& request, std::string& printed) {
-        PrintFile print(b.dir.file("~print~.tmp"), b.messages);
-        printDate(request);
-        FillCollectiveSheetsRequest(request, options, BookingYearOf(b.settings));
-        JournalReportBooks books = reportBooks();
-        const int result = GenerateCollectiveSheets(print, request, options, books);
-        printed = testing::readFile(print.path());
-        return result;
+        return runReport(options, request, printed, FillCollectiveSheetsRequest, GenerateCollectiveSheets);
     }
     std::string run(CollectiveSheetsOptions& options, ReportRequest& request) {
         std::string printed;

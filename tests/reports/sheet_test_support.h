@@ -13,8 +13,11 @@
 #include "posting/open_books.h"
 #include "posting/posting_engine.h"
 #include "reports/journal_report_books.h"
+#include "reports/page_header.h"
+#include "reports/print_file.h"
 #include "reports/sample_ledgers.h"
 #include "resources/cp1252_literal.h"
+#include "support/temp_dir.h"
 #include "ui/recording_progress.h"
 
 namespace tellmark::testing {
@@ -111,6 +114,18 @@ struct SheetBooks {
         request.printDay = 15;
         request.printMonth = 1;
         request.printYear = 2010;
+    }
+    // A report of the sheet family with its request filled as its dialog fills it; printed: the print file.
+    template <typename Options, typename Fill, typename Generate>
+    int runReport(Options& options, reports::ReportRequest& request, std::string& printed, Fill fill,
+                  Generate generate) {
+        reports::PrintFile print(b.dir.file("~print~.tmp"), b.messages);
+        printDate(request);
+        fill(request, options, reports::BookingYearOf(b.settings));
+        reports::JournalReportBooks books = reportBooks();
+        const int result = generate(print, request, options, books);
+        printed = readFile(print.path());
+        return result;
     }
 
     posting::testing::OpenBooks b;
