@@ -13,24 +13,13 @@
 using namespace tellmark;
 using namespace tellmark::shell;
 
-class BackupTest : public QObject {
+class BackupTest : public QObject, public shell::testing::FrameFixture {
     Q_OBJECT
 private Q_SLOTS:
     void init() {
-        dir_ = std::make_unique<shell::testing::StartDirectory>();
-        const auto r = tellmark::testing::runCli(
-            dir_->path().toStdString(),
-            {"circle", "create", "1", "--name", "Muster GmbH", "--year", "2024", "--chart-from", "skr03"});
-        QVERIFY2(r.exitCode == 0, r.err.c_str());
-        runner_ = std::make_unique<shell::testing::ScriptedRunner>();
-        frame_ = shell::testing::openFrame(*runner_);
-        QVERIFY(frame_);
+        startWith({{"circle", "create", "1", "--name", "Muster GmbH", "--year", "2024", "--chart-from", "skr03"}});
     }
-    void cleanup() {
-        frame_.reset();
-        runner_.reset();
-        dir_.reset();
-    }
+    void cleanup() { tearDown(); }
 
     void backupShowsTheOverviewAndRestoreBringsItBack() {
         const QString target = dir_->path() + QStringLiteral("/sich");
@@ -72,9 +61,6 @@ private Q_SLOTS:
     }
 
 private:
-    std::unique_ptr<shell::testing::StartDirectory> dir_;
-    std::unique_ptr<shell::testing::ScriptedRunner> runner_;
-    std::unique_ptr<CMainFrame> frame_;
 };
 
 TELLMARK_SHELL_TEST_MAIN(BackupTest)

@@ -15,31 +15,19 @@
 using namespace tellmark;
 using namespace tellmark::shell;
 
-class DatevExportTest : public QObject {
+class DatevExportTest : public QObject, public shell::testing::FrameFixture {
     Q_OBJECT
 private Q_SLOTS:
     void init() {
-        dir_ = std::make_unique<shell::testing::StartDirectory>();
-        const std::string start = dir_->path().toStdString();
-        for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-                 {"circle", "create", "1", "--name", "Muster GmbH", "--year", "2009", "--chart", "03"},
-                 {"account", "create", "-k", "1", "1200", "--name", "BANK", "--opening", "100"},
-                 {"account", "create", "-k", "1", "8400", "--name", "ERLÖSE"},
-                 {"account", "create", "-k", "1", "20005", "--name", "LIEFERANT"},
-                 {"post", "-k", "1", "--date", "05.03", "--debit", "1200", "--credit", "8400", "--text", "Verkauf",
-                  "--amount", "119", "--rate", "19"}}) {
-            const auto r = tellmark::testing::runCli(start, args);
-            QVERIFY2(r.exitCode == 0, r.err.c_str());
-        }
-        runner_ = std::make_unique<shell::testing::ScriptedRunner>();
-        frame_ = shell::testing::openFrame(*runner_);
-        QVERIFY(frame_);
+        startWith({
+            {"circle", "create", "1", "--name", "Muster GmbH", "--year", "2009", "--chart", "03"},
+            {"account", "create", "-k", "1", "1200", "--name", "BANK", "--opening", "100"},
+            {"account", "create", "-k", "1", "8400", "--name", "ERLÖSE"},
+            {"account", "create", "-k", "1", "20005", "--name", "LIEFERANT"},
+            {"post", "-k", "1", "--date", "05.03", "--debit", "1200", "--credit", "8400", "--text", "Verkauf",
+             "--amount", "119", "--rate", "19"}});
     }
-    void cleanup() {
-        frame_.reset();
-        runner_.reset();
-        dir_.reset();
-    }
+    void cleanup() { tearDown(); }
 
     void settingsAreCheckedInOrderThenMappedAndExported() {
         runner_->on("DatevNotesDialog", shell::testing::press("ok"));
@@ -108,9 +96,6 @@ private Q_SLOTS:
     }
 
 private:
-    std::unique_ptr<shell::testing::StartDirectory> dir_;
-    std::unique_ptr<shell::testing::ScriptedRunner> runner_;
-    std::unique_ptr<CMainFrame> frame_;
 };
 
 TELLMARK_SHELL_TEST_MAIN(DatevExportTest)

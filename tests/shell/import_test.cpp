@@ -26,25 +26,14 @@ std::string record(const char* date, const char* doc, const char* debit, const c
 
 }  // namespace
 
-class ImportTest : public QObject {
+class ImportTest : public QObject, public shell::testing::FrameFixture {
     Q_OBJECT
 private Q_SLOTS:
     void init() {
-        dir_ = std::make_unique<shell::testing::StartDirectory>();
-        const auto r = tellmark::testing::runCli(
-            dir_->path().toStdString(),
-            {"circle", "create", "1", "--name", "Muster GmbH", "--year", "2024", "--chart-from", "skr03"});
-        QVERIFY2(r.exitCode == 0, r.err.c_str());
-        runner_ = std::make_unique<shell::testing::ScriptedRunner>();
-        frame_ = shell::testing::openFrame(*runner_);
-        QVERIFY(frame_);
+        startWith({{"circle", "create", "1", "--name", "Muster GmbH", "--year", "2024", "--chart-from", "skr03"}});
         path_ = dir_->path() + QStringLiteral("/buchungen.txt");
     }
-    void cleanup() {
-        frame_.reset();
-        runner_.reset();
-        dir_.reset();
-    }
+    void cleanup() { tearDown(); }
 
     // Line 2 names an account that does not exist and is corrected; line 3 has no
     // amount and is skipped; lines 1 and 2 are posted and the file is deleted on
@@ -139,9 +128,6 @@ private:
         f.write(bytes.data(), static_cast<qint64>(bytes.size()));
     }
 
-    std::unique_ptr<shell::testing::StartDirectory> dir_;
-    std::unique_ptr<shell::testing::ScriptedRunner> runner_;
-    std::unique_ptr<CMainFrame> frame_;
     QString path_;
 };
 

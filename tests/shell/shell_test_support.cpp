@@ -9,6 +9,7 @@
 #include "circles/circle_fields.h"
 #include "circles/document.h"
 #include "shell/message_dialog.h"
+#include "support/cli_runner.h"
 #include "ui/messages.h"
 #include "ui/progress.h"
 
@@ -118,6 +119,27 @@ std::string readAll(const std::string& path) {
     std::ostringstream out;
     out << in.rdbuf();
     return out.str();
+}
+
+void FrameFixture::startWith(const std::vector<std::vector<std::string>>& commands) {
+    dir_ = std::make_unique<StartDirectory>();
+    for (const std::vector<std::string>& args : commands) {
+        const tellmark::testing::CliResult r = tellmark::testing::runCli(dir_->path().toStdString(), args);
+        QVERIFY2(r.exitCode == 0, r.err.c_str());
+    }
+    openTheFrame();
+}
+
+void FrameFixture::openTheFrame() {
+    runner_ = std::make_unique<ScriptedRunner>();
+    frame_ = openFrame(*runner_);
+    QVERIFY(frame_);
+}
+
+void FrameFixture::tearDown() {
+    frame_.reset();
+    runner_.reset();
+    dir_.reset();
 }
 
 }  // namespace tellmark::shell::testing

@@ -8,6 +8,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -82,5 +83,21 @@ std::unique_ptr<CMainFrame> openFrame(ScriptedRunner& runner, int number = 1, bo
 
 // The whole file as bytes.
 std::string readAll(const std::string& path);
+
+// What most desktop tests start from: a fresh start directory set up through tellmark-cli, and the main
+// frame on circle 1 with a scripted runner. A test class derives from QObject and this.
+class FrameFixture {
+protected:
+    // Runs each tellmark-cli command in a new start directory (one that fails, fails the test), then opens
+    // the frame.
+    void startWith(const std::vector<std::vector<std::string>>& commands);
+    void openTheFrame();
+    // Frame, runner and directory, in that order.
+    void tearDown();
+
+    std::unique_ptr<StartDirectory> dir_;
+    std::unique_ptr<ScriptedRunner> runner_;
+    std::unique_ptr<CMainFrame> frame_;
+};
 
 }  // namespace tellmark::shell::testing

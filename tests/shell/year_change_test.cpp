@@ -29,30 +29,18 @@ std::string record(int number, const char* name, double opening) {
 
 }  // namespace
 
-class YearChangeTest : public QObject {
+class YearChangeTest : public QObject, public shell::testing::FrameFixture {
     Q_OBJECT
 private Q_SLOTS:
     void init() {
-        dir_ = std::make_unique<shell::testing::StartDirectory>();
-        const std::string d = dir_->path().toStdString();
-        for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-                 {"circle", "create", "1", "--name", "Muster GmbH", "--year", "2009"},
-                 {"account", "create", "-k", "1", "1000", "--name", "Kasse", "--opening", "100.00"},
-                 {"account", "create", "-k", "1", "8400", "--name", "Erloese"},
-                 {"post", "-k", "1", "--date", "15.01", "--debit", "1000", "--credit", "8400", "--amount", "119",
-                  "--rate", "19"}}) {
-            const auto r = tellmark::testing::runCli(d, args);
-            QVERIFY2(r.exitCode == 0, r.err.c_str());
-        }
-        runner_ = std::make_unique<shell::testing::ScriptedRunner>();
-        frame_ = shell::testing::openFrame(*runner_);
-        QVERIFY(frame_);
+        startWith({
+            {"circle", "create", "1", "--name", "Muster GmbH", "--year", "2009"},
+            {"account", "create", "-k", "1", "1000", "--name", "Kasse", "--opening", "100.00"},
+            {"account", "create", "-k", "1", "8400", "--name", "Erloese"},
+            {"post", "-k", "1", "--date", "15.01", "--debit", "1000", "--credit", "8400", "--amount", "119",
+             "--rate", "19"}});
     }
-    void cleanup() {
-        frame_.reset();
-        runner_.reset();
-        dir_.reset();
-    }
+    void cleanup() { tearDown(); }
 
     void changeIntoANewYearAndBack() {
         runner_->on("YearInputDialog", shell::testing::answerWith("year", QStringLiteral("2010")));
@@ -147,9 +135,6 @@ private Q_SLOTS:
     }
 
 private:
-    std::unique_ptr<shell::testing::StartDirectory> dir_;
-    std::unique_ptr<shell::testing::ScriptedRunner> runner_;
-    std::unique_ptr<CMainFrame> frame_;
 };
 
 TELLMARK_SHELL_TEST_MAIN(YearChangeTest)
