@@ -22,18 +22,6 @@
 
 namespace tellmark::exports::testing {
 
-// printf into a std::string, for rows built from the tables' own row formats.
-template <typename... Args>
-std::string fmt(const char* templ, Args... args) {
-    char buffer[512];
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wformat-nonliteral"
-#pragma GCC diagnostic ignored "-Wformat-security"
-    std::snprintf(buffer, sizeof buffer, templ, args...);
-#pragma GCC diagnostic pop
-    return buffer;
-}
-
 // The row formats of the four tables.
 inline constexpr const char* kJournalRow = "%11s%-5s.%04i%-5s.%04i%6s%6s%6s%-25s%14s%5s%14s\r\n";
 inline constexpr const char* kCashRow = "%6s%-5s.%04i%-5s.%04i%6s%6s%6s%-25s%14s%5s%14s%14s%14s\r\n";

@@ -60,16 +60,16 @@ TEST_F(CalendarYear, JournalTableHoldsEveryBookingOnceInBusinessMonthOrder) {
     ASSERT_EQ(b.exportWith({"Musterhandel", "Berlin", {1000}}), 1);
     EXPECT_TRUE(b.messages.empty());
     const std::string expected =
-        fmt(kJournalRow, "3", "10.01", 2009, "10.01", 2009, doc6("K1").c_str(), "1.000", "1.200",
+        format(kJournalRow, "3", "10.01", 2009, "10.01", 2009, doc6("K1").c_str(), "1.000", "1.200",
             textField("Geldtransit").c_str(), "1.234,56", " 0,00", "0,00") +
-        fmt(kJournalRow, "1", "15.03", 2009, "15.03", 2009, doc6("R1").c_str(), "1.200", "8.400",
+        format(kJournalRow, "1", "15.03", 2009, "15.03", 2009, doc6("R1").c_str(), "1.200", "8.400",
             textField("Verkauf & Co").c_str(), "1.190,00", "19,00", "190,00") +
-        fmt(kJournalRow, "2", "02.03", 2009, "02.03", 2009, doc6("B1").c_str(), "4.930", "1.000",
+        format(kJournalRow, "2", "02.03", 2009, "02.03", 2009, doc6("B1").c_str(), "4.930", "1.000",
             textField("Papier <A4>").c_str(), "119,00", "19,00", "19,00") +
-        fmt(kJournalRow, "5", "02.03", 2009, "02.03", 2009, doc6("M1").c_str(), "4.210", "1.200",
+        format(kJournalRow, "5", "02.03", 2009, "02.03", 2009, doc6("M1").c_str(), "4.210", "1.200",
             textField("Miete").c_str(), "800,00", " 0,00", "0,00") +
         // The closing entry on the last day of the year; its control date keeps month 13.
-        fmt(kJournalRow, "4", "31.12", 2009, "31.13", 2009, doc6("A1").c_str(), "1.770", "1.570",
+        format(kJournalRow, "4", "31.12", 2009, "31.13", 2009, doc6("A1").c_str(), "1.770", "1.570",
             textField("Abschluss Vorsteuer").c_str(), "19,00", " 0,00", "0,00");
     EXPECT_EQ(b.table("-jou.txt"), expected);
 }
@@ -77,9 +77,9 @@ TEST_F(CalendarYear, JournalTableHoldsEveryBookingOnceInBusinessMonthOrder) {
 TEST_F(CalendarYear, CashBookRunsDayByDayFromTheOpeningBalance) {
     ASSERT_EQ(b.exportWith({"Musterhandel", "Berlin", {1000}}), 1);
     const std::string expected =
-        fmt(kCashRow, "1.000", "10.01", 2009, "10.01", 2009, doc6("K1").c_str(), "1.000", "1.200",
+        format(kCashRow, "1.000", "10.01", 2009, "10.01", 2009, doc6("K1").c_str(), "1.000", "1.200",
             textField("Geldtransit").c_str(), "1.234,56", " 0,00", "0,00", "500,00", "1.734,56") +
-        fmt(kCashRow, "1.000", "02.03", 2009, "02.03", 2009, doc6("B1").c_str(), "4.930", "1.000",
+        format(kCashRow, "1.000", "02.03", 2009, "02.03", 2009, doc6("B1").c_str(), "4.930", "1.000",
             textField("Papier <A4>").c_str(), "119,00", "19,00", "19,00", "1.734,56", "1.615,56");
     EXPECT_EQ(b.table("-kas.txt"), expected);
 }
@@ -89,7 +89,7 @@ TEST_F(CalendarYear, AccountSheetsShowWhatWasPostedOnEachAccountDayByDay) {
     auto row = [](const char* account, const char* date, const char* control, const char* document,
                   const char* debit, const char* credit, const char* text, const char* rate, const char* soll,
                   const char* haben) {
-        return fmt(kSheetRow, account, date, 2009, control, 2009, doc6(document).c_str(), debit, credit,
+        return format(kSheetRow, account, date, 2009, control, 2009, doc6(document).c_str(), debit, credit,
                    textField(text).c_str(), rate, soll, haben);
     };
     const std::string expected =
@@ -117,15 +117,15 @@ TEST_F(CalendarYear, BalanceListGivesOpeningMovementAndClosingWithTheirSides) {
     ASSERT_EQ(b.report.findByNumber(1570, balance, name1570, numberText), 1);
     ASSERT_EQ(b.report.findByNumber(1770, balance, name1770, numberText), 1);
     const std::string expected =
-        fmt(kBalanceRow, "1.000", textField("KASSE").c_str(), "500,00", 'S', "1.115,56", 'S', "1.615,56", 'S') +
-        fmt(kBalanceRow, "1.200", textField("BANK").c_str(), "12.000,00", 'S', "844,56", 'H', "11.155,44", 'S') +
-        fmt(kBalanceRow, "1.570", name1570.c_str(), "0,00", ' ', "0,00", ' ', "0,00", ' ') +
-        fmt(kBalanceRow, "1.770", name1770.c_str(), "0,00", ' ', "171,00", 'H', "171,00", 'H') +
-        fmt(kBalanceRow, "4.210", textField("MIETE").c_str(), "0,00", ' ', "800,00", 'S', "800,00", 'S') +
-        fmt(kBalanceRow, "4.930", textField(cp<"BÜROBEDARF">()).c_str(), "0,00", ' ', "100,00", 'S', "100,00", 'S') +
-        fmt(kBalanceRow, "8.400", textField(cp<"ERLÖSE 19%">()).c_str(), "0,00", ' ', "1.000,00", 'H', "1.000,00",
+        format(kBalanceRow, "1.000", textField("KASSE").c_str(), "500,00", 'S', "1.115,56", 'S', "1.615,56", 'S') +
+        format(kBalanceRow, "1.200", textField("BANK").c_str(), "12.000,00", 'S', "844,56", 'H', "11.155,44", 'S') +
+        format(kBalanceRow, "1.570", name1570.c_str(), "0,00", ' ', "0,00", ' ', "0,00", ' ') +
+        format(kBalanceRow, "1.770", name1770.c_str(), "0,00", ' ', "171,00", 'H', "171,00", 'H') +
+        format(kBalanceRow, "4.210", textField("MIETE").c_str(), "0,00", ' ', "800,00", 'S', "800,00", 'S') +
+        format(kBalanceRow, "4.930", textField(cp<"BÜROBEDARF">()).c_str(), "0,00", ' ', "100,00", 'S', "100,00", 'S') +
+        format(kBalanceRow, "8.400", textField(cp<"ERLÖSE 19%">()).c_str(), "0,00", ' ', "1.000,00", 'H', "1.000,00",
             'H') +
-        fmt(kBalanceRow, "9.000", textField("SALDENVORTRAEGE").c_str(), "0,00", ' ', "0,00", ' ', "0,00", ' ');
+        format(kBalanceRow, "9.000", textField("SALDENVORTRAEGE").c_str(), "0,00", ' ', "0,00", ' ', "0,00", ' ');
     EXPECT_EQ(b.table("-sal.txt"), expected);
 }
 
@@ -192,7 +192,7 @@ TEST_F(CalendarYear, IndexXmlIsValidAndDescribesEveryTableByteForByte) {
     auto column = [](const char* name, const char* kind, int from, int to) {
         return std::string("\t\t\t\t<FixedColumn>\r\n\t\t\t\t\t<Name>") + name +
                "</Name>\r\n\t\t\t\t\t<Description></Description>\r\n" + kind +
-               fmt("\t\t\t\t\t<FixedRange>\r\n\t\t\t\t\t\t<From>%i</From>\r\n\t\t\t\t\t\t<To>%i</To>\r\n"
+               format("\t\t\t\t\t<FixedRange>\r\n\t\t\t\t\t\t<From>%i</From>\r\n\t\t\t\t\t\t<To>%i</To>\r\n"
                    "\t\t\t\t\t</FixedRange>\r\n\t\t\t\t</FixedColumn>\r\n",
                    from, to);
     };
@@ -361,16 +361,16 @@ TEST(GdpduSpanYear, MonthsTakeTheYearTheyLieInAndClosingEntriesEndTheBusinessYea
     b.book("31.13", "A1", 1800, 1600, "Abschluss", 10.00);
     ASSERT_EQ(b.exportWith({"Muster", "Hamburg", {}}), 1);
     const std::string expected =
-        fmt(kJournalRow, "2", "15.08", 2008, "15.08", 2008, doc6("R1").c_str(), "1.800", "4.400",
+        format(kJournalRow, "2", "15.08", 2008, "15.08", 2008, doc6("R1").c_str(), "1.800", "4.400",
             textField("August").c_str(), "238,00", "19,00", "38,00") +
-        fmt(kJournalRow, "1", "15.03", 2009, "15.03", 2009, doc6("R2").c_str(), "1.800", "4.400",
+        format(kJournalRow, "1", "15.03", 2009, "15.03", 2009, doc6("R2").c_str(), "1.800", "4.400",
             textField("Maerz").c_str(), "119,00", "19,00", "19,00") +
-        fmt(kJournalRow, "3", "30.06", 2009, "31.13", 2009, doc6("A1").c_str(), "1.800", "1.600",
+        format(kJournalRow, "3", "30.06", 2009, "31.13", 2009, doc6("A1").c_str(), "1.800", "1.600",
             textField("Abschluss").c_str(), "10,00", " 0,00", "0,00");
     EXPECT_EQ(b.table("-jou.txt"), expected);
     // A credit balance is written without sign, marked "H".
     const std::string balances = b.table("-sal.txt");
-    EXPECT_NE(balances.find(fmt(kBalanceRow, "3.300", textField("VERBINDLICHKEITEN").c_str(), "250,00", 'H', "0,00", ' ',
+    EXPECT_NE(balances.find(format(kBalanceRow, "3.300", textField("VERBINDLICHKEITEN").c_str(), "250,00", 'H', "0,00", ' ',
                                 "250,00", 'H')),
               std::string::npos);
     const std::vector<DescribedTable> tables = describedTables(b.indexXml());
@@ -391,7 +391,7 @@ TEST(GdpduFields, NumbersInGermanForm) {
     EXPECT_EQ(GermanCents(100000, buffer), "1.000,00");
     // The same as the report helper's form of the "%12.2f" text, over a spread of values.
     for (long long cents : {1LL, 99LL, 100LL, 99999LL, 100000LL, 12345678LL, -99999LL, -100000LL, -25000LL})
-        EXPECT_EQ(std::string(GermanCents(cents, buffer)), config::germanAmount(fmt("%12.2f", cents / 100.0), 0))
+        EXPECT_EQ(std::string(GermanCents(cents, buffer)), config::germanAmount(format("%12.2f", cents / 100.0), 0))
             << cents;
     EXPECT_EQ(GroupedNumber(" 1200"), "1.200");
     EXPECT_EQ(GroupedNumber("10000"), "10.000");
@@ -401,7 +401,7 @@ TEST(GdpduFields, NumbersInGermanForm) {
     std::string out;
     row.add("1.200").add("BANK").add("250,00").add('H').add("0,00").add(' ').add("250,00").add('H');
     ASSERT_TRUE(row.finish(out));
-    EXPECT_EQ(out, fmt(kBalanceRow, "1.200", "BANK", "250,00", 'H', "0,00", ' ', "250,00", 'H'));
+    EXPECT_EQ(out, format(kBalanceRow, "1.200", "BANK", "250,00", 'H', "0,00", ' ', "250,00", 'H'));
     // A field that does not fit makes the row fail instead of a cut number.
     row.add("123.456").add("BANK").add("0,00").add(' ').add("0,00").add(' ').add("0,00").add(' ');
     EXPECT_FALSE(row.finish(out));

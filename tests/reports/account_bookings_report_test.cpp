@@ -25,7 +25,7 @@ const char* kColumns =
     "Nummer\r\n";
 const char* kLine = "%-5s   %6s   %5s %5s    %-25s    %11s      %5s    %11s   %9i\r\n";
 
-std::vector<std::string> header(int account) { return {fmt(kTitle, account), kUnderline, kColumns}; }
+std::vector<std::string> header(int account) { return {format(kTitle, account), kUnderline, kColumns}; }
 
 struct Expected {
     const char* date;
@@ -39,7 +39,7 @@ struct Expected {
     int number;
 };
 std::string bookingLine(const Expected& e) {
-    return fmt(kLine, e.date, document(e.doc).c_str(), account(e.debit).c_str(), account(e.credit).c_str(),
+    return format(kLine, e.date, document(e.doc).c_str(), account(e.debit).c_str(), account(e.credit).c_str(),
                bookingText(e.text).c_str(), amount11(e.amount).c_str(), rate5(e.rate).c_str(),
                amount11(e.vat).c_str(), e.number);
 }
@@ -113,7 +113,7 @@ TEST(AccountBookings, PageBreakRepeatsHeader) {
     std::vector<ledger::BookingTexts> lines;
     std::vector<std::string> expectedLines;
     for (int i = 1; i <= 6; ++i) {
-        const std::string date = fmt("%02i.03", i);
+        const std::string date = format("%02i.03", i);
         const std::string doc = "RE" + std::to_string(i);
         lines.push_back(line(date, doc, numberField(10000), numberField(4400), "Rechnung", 119.0 * i, 19.0));
         lines.push_back(line(date, doc, numberField(1800), numberField(4400), "Bar", 1.0, 0.0));

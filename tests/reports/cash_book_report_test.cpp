@@ -29,14 +29,14 @@ std::vector<std::string> header(const config::CircleSettings& s, int account, st
                                 std::string_view period) {
     std::string storedName(name);
     storedName.resize(25, ' ');
-    return {fmt(kTitle, posting::testing::numberField(account).c_str(), storedName.c_str(), 20, 5, 2009),
-            fmt(kSheet, static_cast<unsigned>(page)),
+    return {format(kTitle, posting::testing::numberField(account).c_str(), storedName.c_str(), 20, 5, 2009),
+            format(kSheet, static_cast<unsigned>(page)),
             blankLine(),
             yearLine(s, period),
             blankLine(),
             fileLine(s.name),
             blankLine(),
-            fmt(kColumns, "EUR", "EUR"),
+            format(kColumns, "EUR", "EUR"),
             rulerLine()};
 }
 
@@ -53,14 +53,14 @@ struct Expected {
     double balance;
 };
 std::string cashLine(const Expected& e) {
-    return fmt(kLine, e.date, e.year, document(e.doc).c_str(), account(e.debit).c_str(), account(e.credit).c_str(),
+    return format(kLine, e.date, e.year, document(e.doc).c_str(), account(e.debit).c_str(), account(e.credit).c_str(),
                bookingText(e.text).c_str(), amount11(e.amount).c_str(), rate5(e.rate).c_str(),
-               amount11(e.vat).c_str(), fmt("%12.2f", e.balance).c_str());
+               amount11(e.vat).c_str(), format("%12.2f", e.balance).c_str());
 }
 std::vector<std::string> closing(int fromDay, int fromMonth, int fromYear, double before, int toDay, int toMonth,
                                  int toYear, double after) {
-    return {rulerLine(), fmt(kBalance, "vor", fromDay, fromMonth, fromYear, before),
-            fmt(kBalance, "am", toDay, toMonth, toYear, after), rulerLine()};
+    return {rulerLine(), format(kBalance, "vor", fromDay, fromMonth, fromYear, before),
+            format(kBalance, "am", toDay, toMonth, toYear, after), rulerLine()};
 }
 
 std::string runCashBook(JournalBooks& b, const CashBookOptions& options, ReportRequest& request, int expected = 1) {
@@ -222,7 +222,7 @@ TEST(CashBook, PageBreakAfterBudgetAndOneLine) {
     std::vector<std::string> lines;
     double balance = 100.00;
     for (int day = 1; day <= 11; ++day) {
-        const std::string date = fmt("%02i.01", day);
+        const std::string date = format("%02i.01", day);
         b.book(date, std::to_string(day), 1000, 8400, "Barverkauf", 1.19, 19.0);
         balance += 1.19;
         lines.push_back(

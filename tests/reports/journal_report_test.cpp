@@ -28,14 +28,14 @@ const char* kColumns =
 const char* kLine = "%-5s.%-2s   %6s   %5s %5s    %-25s    %11s      %5s    %11s %8.0f\r\n";
 
 std::vector<std::string> header(const config::CircleSettings& s, int page, std::string_view period) {
-    return {fmt(kTitle, 20, 5, 2009),
-            page <= 99 ? fmt(kSheet2, static_cast<unsigned>(page)) : fmt(kSheet3, static_cast<unsigned>(page)),
+    return {format(kTitle, 20, 5, 2009),
+            page <= 99 ? format(kSheet2, static_cast<unsigned>(page)) : format(kSheet3, static_cast<unsigned>(page)),
             blankLine(),
             yearLine(s, period),
             blankLine(),
             fileLine(s.name),
             blankLine(),
-            fmt(kColumns, "EUR", "EUR"),
+            format(kColumns, "EUR", "EUR"),
             rulerLine()};
 }
 
@@ -52,7 +52,7 @@ struct Expected {
     long number;
 };
 std::string bookingLine(const Expected& e) {
-    return fmt(kLine, e.date, e.year, document(e.doc).c_str(), account(e.debit).c_str(), account(e.credit).c_str(),
+    return format(kLine, e.date, e.year, document(e.doc).c_str(), account(e.debit).c_str(), account(e.credit).c_str(),
                bookingText(e.text).c_str(), amount11(e.amount).c_str(), rate5(e.rate).c_str(),
                amount11(e.vat).c_str(), static_cast<double>(e.number));
 }
@@ -160,7 +160,7 @@ TEST(JournalReport, PageBreakRepeatsHeaderAfterFooter) {
     JournalBooks b(4);
     std::vector<ledger::BookingTexts> lines;
     for (int i = 1; i <= 10; ++i) {
-        const std::string date = fmt("%02i.01", i);
+        const std::string date = format("%02i.01", i);
         lines.push_back(line(date, std::to_string(i), numberField(1600), numberField(4400), "Barverkauf", 10.0 * i,
                              19.0));
     }
@@ -171,7 +171,7 @@ TEST(JournalReport, PageBreakRepeatsHeaderAfterFooter) {
 
     auto expectedLine = [&](int i) {
         if (i <= 10) {
-            const std::string date = fmt("%02i.01", i);
+            const std::string date = format("%02i.01", i);
             return bookingLine({date.c_str(), "09", std::to_string(i).c_str(), 1600, 4400, "Barverkauf", 10.0 * i,
                                 19.0, vat[i - 1], i});
         }
@@ -274,7 +274,7 @@ TEST(JournalReport, ShortenedFieldsAsPrintfWritesThem) {
     ReportRequest request = b.request();
     const std::string bytes = runJournal(b, {1, 3, 31, 3}, request);
     std::vector<std::string> expected = header(b.settings, 1, "Zeitraum: 01.03.2009-31.03.2009");
-    expected.push_back(fmt(kLine, "07.03", "09", "AB", " 1000", " ", "Kasse", "     119.00", "19.00", "      19.00",
+    expected.push_back(format(kLine, "07.03", "09", "AB", " 1000", " ", "Kasse", "     119.00", "19.00", "      19.00",
                            1.0));
     expectLines(bytes, expected);
     EXPECT_EQ(expected.back(), fileLine(std::string("07.03.09") + "   " + "    AB" + "   " + " 1000" + " " + "     " +

@@ -15,6 +15,7 @@
 #include "reports/journal_report_books.h"
 #include "reports/print_file.h"
 #include "reports/sample_ledgers.h"
+#include "resources/format.h"
 #include "ui/recording_progress.h"
 
 namespace tellmark::reports::journal_testing {
@@ -81,18 +82,6 @@ public:
     ui::RecordingProgress recorded;
 };
 
-// printf into a std::string, for the expected lines built from the report templates.
-template <typename... Args>
-std::string fmt(const char* templ, Args... args) {
-    char buffer[512];
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wformat-nonliteral"
-#pragma GCC diagnostic ignored "-Wformat-security"
-    std::snprintf(buffer, sizeof buffer, templ, args...);
-#pragma GCC diagnostic pop
-    return buffer;
-}
-
 // A line of the print file: the text blank-padded to the width, CR LF.
 inline std::string fileLine(std::string_view text) {
     std::string line(text.substr(0, std::min(text.size(), kWide)));
@@ -110,14 +99,14 @@ inline std::string rulerLine() { return std::string(kWide, '\xAD') + "\r\n"; }
 inline std::string blankLine() { return fileLine(""); }
 // The continuation footer of a page.
 inline std::string footerLine(int page) {
-    return leftRight("", fmt(page < 100 ? "Blatt %02u+" : "Blatt %03u+", static_cast<unsigned>(page)));
+    return leftRight("", format(page < 100 ? "Blatt %02u+" : "Blatt %03u+", static_cast<unsigned>(page)));
 }
 
 // The booking year line of the sample circle with the period text at its end.
 inline std::string yearLine(const config::CircleSettings& s, std::string_view period) {
-    const std::string year = s.spanYear != 0 ? fmt("Buchungsjahr %02i.%04i-%02i.%04i", s.firstMonth, s.firstYear4,
+    const std::string year = s.spanYear != 0 ? format("Buchungsjahr %02i.%04i-%02i.%04i", s.firstMonth, s.firstYear4,
                                                    s.lastMonth, s.secondYear4)
-                                             : fmt("Buchungsjahr %4i", s.firstYear4);
+                                             : format("Buchungsjahr %4i", s.firstYear4);
     return leftRight(year, period);
 }
 
@@ -133,8 +122,8 @@ inline std::string bookingText(std::string_view text) {
     field.resize(25, ' ');
     return field;
 }
-inline std::string amount11(double value) { return fmt("%11.2f", value); }
-inline std::string rate5(double value) { return fmt("%5.2f", value); }
+inline std::string amount11(double value) { return format("%11.2f", value); }
+inline std::string rate5(double value) { return format("%5.2f", value); }
 
 // The lines of a print file, CR LF included.
 inline std::vector<std::string> printedLines(const std::string& bytes) {
